@@ -1,0 +1,14 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kettwerk"));
+    QApplication::setOrganizationName(QStringLiteral("Kettwerk"));
+
+    kettwerk::ui::MainWindow window;
+    window.show();
+    return app.exec();
+}

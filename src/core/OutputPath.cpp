@@ -1,0 +1,12 @@
+#include "OutputPath.h"
+
+namespace kettwerk {
+
+QString joinFolderAndName(const QString& folder, const QString& name, QChar separator)
+{
+    if (!folder.isEmpty() && folder.back() == separator)
+        return folder + name;
+    return folder + separator + name;
+}
+
+} // namespace kettwerk

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+namespace kettwerk {
+class EightBitCodec;
+}
+
+// What the program needs to know about the system it runs on. Each system
+// has its own implementation file; the rest of the program sees only this.
+namespace kettwerk::platform {
+
+// The login name of the user running the program, trimmed of blanks, or
+// "USER" when the system does not tell.
+QString loginName();
+
+// The folder in which Pro/ENGINEER usually works for this user, ending in
+// the separator. It may not exist.
+QString defaultWorkingFolder(const QString& login);
+
+// The folder that holds the program's executable, without a trailing
+// separator.
+QString programFolder();
+
+// The separator that joins the working folder and a file name.
+QChar pathSeparator();
+
+// The 8-bit code page of text files on this system.
+const EightBitCodec& eightBitCodec();
+
+} // namespace kettwerk::platform

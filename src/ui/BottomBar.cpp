@@ -1,0 +1,53 @@
+#include "BottomBar.h"
+
+#include "ClickableImage.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace kettwerk::ui {
+
+BottomBar::BottomBar(QWidget* parent) : QGroupBox(parent)
+{
+    setObjectName(QStringLiteral("Frame4"));
+    placeTwips(this, 120, 9360, 7695, kHeightTwips);
+
+    Label7 = new QLabel(QStringLiteral("Speicherort der Ausgabedatei:"), this);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setMouseTracking(true);
+    placeTwips(Label7, 120, 120, 2295, 255);
+
+    txt_pro = new QLineEdit(QStringLiteral("C:\\temp\\"), this);
+    txt_pro->setObjectName(QStringLiteral("txt_pro"));
+    placeTwips(txt_pro, 120, 330, 4935, 285);
+
+    cmd_auto = new QPushButton(QStringLiteral("Mapkey \"auto\" der config.pro zuweisen"), this);
+    cmd_auto->setObjectName(QStringLiteral("cmd_auto"));
+    placeTwips(cmd_auto, 5160, 120, 1695, 495);
+
+    lbl_user = new QLabel(QStringLiteral("USER"), this);
+    lbl_user->setObjectName(QStringLiteral("lbl_user"));
+    placeTwips(lbl_user, 120, 720, 1215, 255);
+
+    lbl_status = new QLineEdit(QStringLiteral("status"), this);
+    lbl_status->setObjectName(QStringLiteral("lbl_status"));
+    lbl_status->setReadOnly(true);
+    lbl_status->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+    placeTwips(lbl_status, 1440, 720, 5415, 285);
+
+    img_exit = new ClickableImage(QStringLiteral("img_exit"), QStringLiteral(":/icons/close.png"),
+                                  this);
+    img_exit->setToolTip(QStringLiteral("EXIT"));
+    placeTwips(img_exit, 7200, 600, 480, 480);
+}
+
+void BottomBar::mousePressEvent(QMouseEvent* event)
+{
+    Q_EMIT surfacePressed(event->button());
+    QGroupBox::mousePressEvent(event);
+}
+
+} // namespace kettwerk::ui

@@ -1,0 +1,109 @@
+#include "CompletionWindow.h"
+
+#include "ClickableImage.h"
+#include "Fonts.h"
+#include "Shell.h"
+#include "Sound.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+namespace kettwerk::ui {
+namespace {
+
+void addLabel(QWidget* parent, const char16_t* name, const char16_t* text, QRect place)
+{
+    auto* label = new QLabel(QString::fromUtf16(text), parent);
+    label->setObjectName(QString::fromUtf16(name));
+    label->setGeometry(place);
+}
+
+} // namespace
+
+CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      m_batchFilePath(std::move(batchFilePath))
+{
+    setObjectName(QStringLiteral("frm_ok"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("ok"));
+    setFixedSize(px(4335), px(3255));
+    setFont(sansSerif(8.25));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    addLabel(this, u"Label1", u"Der Vorgang wurde erfolgreich abgeschlossen !",
+             twipsRect(240, 120, 3495, 255));
+    addLabel(this, u"Label2", u"Datei kann nun in Pro/E unter", twipsRect(840, 360, 2655, 255));
+    addLabel(this, u"Label8", u"-> Tools -> Optionen", twipsRect(1200, 600, 1575, 255));
+    addLabel(this, u"Label3", u"geladen werden.", twipsRect(1320, 840, 1335, 255));
+
+    auto* picture = new ClickableImage(QStringLiteral("img_fertig"),
+                                       QStringLiteral(":/pictures/fertig.png"), this);
+    placeTwips(picture, 960, 1080, 2235, 1635);
+
+    auto* edit = new QPushButton(QStringLiteral("Datei editieren"), this);
+    edit->setObjectName(QStringLiteral("cmd_edit"));
+    placeTwips(edit, 120, 2760, 1455, 375);
+
+    auto* close = new ClickableImage(QStringLiteral("img_ex6"),
+                                     QStringLiteral(":/icons/close.png"), this);
+    close->setToolTip(QStringLiteral("ok"));
+    placeTwips(close, 3840, 2760, 360, 345);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setSingleShot(true);
+
+    connect(m_timer, &QTimer::timeout, this, &CompletionWindow::Timer1_Timer);
+    connect(picture, &ClickableImage::clicked, this, &CompletionWindow::img_fertig_Click);
+    connect(close, &ClickableImage::clicked, this, &CompletionWindow::img_ex6_Click);
+    connect(edit, &QPushButton::clicked, this, &CompletionWindow::cmd_edit_Click);
+
+    Form_Load();
+}
+
+void CompletionWindow::Form_Load()
+{
+    m_timer->start(kCloseAfterMs);
+    platform::playSound(QStringLiteral("MAPKEY.WAV"));
+}
+
+void CompletionWindow::Timer1_Timer()
+{
+    close();
+}
+
+void CompletionWindow::img_fertig_Click()
+{
+    close();
+}
+
+void CompletionWindow::img_ex6_Click()
+{
+    close();
+}
+
+void CompletionWindow::cmd_edit_Click()
+{
+    // The result is not looked at: without an associated program nothing opens.
+    platform::shellOpen(m_batchFilePath());
+    close();
+}
+
+void CompletionWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Line1 to Line4: a one-line frame along the four edges.
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(QRect(0, 0, px(4320), px(3240)));
+}
+
+} // namespace kettwerk::ui

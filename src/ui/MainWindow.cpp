@@ -1,0 +1,243 @@
+#include "MainWindow.h"
+
+#include "BatchComposer.h"
+#include "BatchFile.h"
+#include "BlockField.h"
+#include "BottomBar.h"
+#include "ClickableImage.h"
+#include "CompletionWindow.h"
+#include "ConstructionPanel.h"
+#include "FileListPanel.h"
+#include "Fonts.h"
+#include "FolderTest.h"
+#include "MapkeyWindow.h"
+#include "MessageBox.h"
+#include "OutputPath.h"
+#include "Platform.h"
+#include "SettingsKeys.h"
+#include "Templates.h"
+#include "TextReplace.h"
+#include "Twips.h"
+#include "WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+
+namespace kettwerk::ui {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      txt_mapkeyneu(templates::customTemplate())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kettwerk für Wildfire 2.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kettwerk.png")));
+    setFont(sansSerif(8.25));
+    buildWindow();
+    Form_Load();
+    centreOnScreen(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildWindow()
+{
+    // Drawn on the window's surface first, so that every panel covers them.
+    img_files = new ClickableImage(QStringLiteral("img_files"), QStringLiteral(":/pictures/files.png"),
+                                   this);
+    placeTwips(img_files, 240, 0, 870, 975);
+    Image1 = new ClickableImage(QStringLiteral("Image1"), QStringLiteral(":/icons/info.png"), this);
+    placeTwips(Image1, 7200, 240, 480, 480);
+    Erklaer = new QLabel(QStringLiteral("Der Kettwerk dient zum Erstellen eines Mapkeys der Mapkeys "
+                                        "ausführt und das über viele Dateien"),
+                         this);
+    Erklaer->setObjectName(QStringLiteral("Erklaer"));
+    Erklaer->setWordWrap(true);
+    Erklaer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Erklaer->setEnabled(false);
+    placeTwips(Erklaer, 2040, 1200, 4935, 2655);
+
+    // From the bottom of the stacking order to the top.
+    Frame2 = new QGroupBox(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    placeTwips(Frame2, 1200, 0, 5775, 855);
+    Frame2->hide();
+    cmd_mapkey = new QPushButton(QStringLiteral("Mapkeys eingeben"), Frame2);
+    cmd_mapkey->setObjectName(QStringLiteral("cmd_mapkey"));
+    placeTwips(cmd_mapkey, 120, 240, 1215, 495);
+
+    Frame4 = new BottomBar(this);
+
+    cmd_fcreate = new QPushButton(QStringLiteral("doit.pro jetzt anlegen"), this);
+    cmd_fcreate->setObjectName(QStringLiteral("cmd_fcreate"));
+    cmd_fcreate->setFont(sansSerif(8.25, QFont::Bold));
+    cmd_fcreate->setCursor(Qt::PointingHandCursor);
+    placeTwips(cmd_fcreate, 2880, 2520, 2895, 375);
+    cmd_fcreate->hide();
+
+    Frame1 = new ConstructionPanel(this);
+    Frame1->hide();
+
+    Frame3 = new FileListPanel(this);
+
+    connect(cmd_mapkey, &QPushButton::clicked, this, &MainWindow::cmd_mapkey_Click);
+    connect(cmd_fcreate, &QPushButton::clicked, this, &MainWindow::cmd_fcreate_Click);
+    connect(Frame4->img_exit, &ClickableImage::clicked, this, &MainWindow::img_exit_Click);
+    connect(Frame1, &ConstructionPanel::composeRequested, this,
+            [this](const QString& block) { CREATE(block); });
+}
+
+void MainWindow::Form_Load()
+{
+    Frame4->lbl_user->setText(platform::loginName());
+
+    const QString defaultFolder = platform::defaultWorkingFolder(Frame4->lbl_user->text());
+    Frame4->txt_pro->setText(IstVerzeichnis(defaultFolder) ? defaultFolder
+                                                           : platform::programFolder());
+    Frame4->txt_pro->setText(
+        m_settings.get(settings::kWorkingFolder, Frame4->txt_pro->text()));
+    Frame1->txt_individ->setText(
+        m_settings.get(settings::kFunctionBlock, Frame1->txt_individ->text()));
+
+    setFixedSize(px(kOuterWidthTwips - kFrameWidthTwips),
+                 px(kOuterHeightTwips - kFrameHeightTwips));
+    moveTwips(Frame4, twips(Frame4->x()),
+              kOuterHeightTwips - BottomBar::kHeightTwips - 500);
+    moveTwips(Frame3, 1000, 600);
+    Frame3->show();
+
+    setStatus(QStringLiteral("Bitte Dateien wählen"));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void MainWindow::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_settings.save(settings::kWorkingFolder, Frame4->txt_pro->text());
+    m_settings.save(settings::kFunctionBlock, Frame1->txt_individ->text());
+    // A window that was never opened hands back what is stored.
+    const QString names = m_mapkeyWindow
+                              ? m_mapkeyWindow->mapkeyNames()
+                              : m_settings.get(settings::kMapkeyNames,
+                                               settings::kDefaultMapkeyNames);
+    m_settings.save(settings::kMapkeyNames, names);
+    unloadall();
+}
+
+void MainWindow::unloadall()
+{
+    const QList<QPointer<QWidget>> others = {m_mapkeyWindow.data(), m_completionWindow.data()};
+    for (const QPointer<QWidget>& window : others) {
+        if (window)
+            window->close();
+    }
+}
+
+void MainWindow::img_exit_Click()
+{
+    close();
+}
+
+QStringList MainWindow::selection() const
+{
+    return Frame3->selectionModel->stringList();
+}
+
+void MainWindow::setSelection(const QStringList& names)
+{
+    Frame3->selectionModel->setStringList(names);
+}
+
+QString MainWindow::workingFolder() const
+{
+    return Frame4->txt_pro->text();
+}
+
+QString MainWindow::batchFilePath() const
+{
+    return joinFolderAndName(workingFolder(), QString::fromUtf16(kBatchFileName),
+                             platform::pathSeparator());
+}
+
+void MainWindow::setStatus(const QString& text)
+{
+    Frame4->lbl_status->setText(text);
+    Frame4->lbl_status->setCursorPosition(0);
+}
+
+void MainWindow::cmd_mapkey_Click()
+{
+    if (!m_mapkeyWindow) {
+        m_mapkeyWindow = new MapkeyWindow(m_settings, this);
+        connect(m_mapkeyWindow, &MapkeyWindow::namesEntered, this,
+                &MainWindow::composeCustomSequence);
+        centreOnScreen(m_mapkeyWindow);
+    }
+    m_mapkeyWindow->show();
+    m_mapkeyWindow->raise();
+    m_mapkeyWindow->activateWindow();
+}
+
+void MainWindow::composeCustomSequence(const QString& mapkeyNames)
+{
+    // The template itself keeps its placeholder for the next use.
+    const QString functionBlock =
+        replaceAll(txt_mapkeyneu, QString::fromUtf16(templates::kPlaceholder), mapkeyNames);
+    CREATE(functionBlock);
+}
+
+bool MainWindow::CREATE(const QString& functionBlock)
+{
+    BatchPieces pieces{Frame1->txt_kopf->text(), Frame1->txt_open->text(),
+                       Frame1->txt_end->text()};
+    if (pieces.openStep.size() < 2) {
+        platform::MessageBox::show(
+            this, QStringLiteral("Der Schritt „Datei aufrufen“ ist zu kurz: er muss mit dem "
+                                 "öffnenden Akzent und einem Zeilenende schließen. Es wurde "
+                                 "nichts erstellt."));
+        return false;
+    }
+    cmd_fcreate->show();
+    Frame1->hide();
+    mapkeytext = composeBatch(pieces, selection(), functionBlock);
+    setStatus(QStringLiteral("Die Datei doit.pro kann nun erzeugt werden. Diese kann in Pro/E als "
+                             "Konfigurationsdatei eingelesen werden"));
+    return true;
+}
+
+void MainWindow::cmd_fcreate_Click()
+{
+    if (fileout())
+        cmd_fcreate->hide();
+}
+
+bool MainWindow::fileout()
+{
+    const QString path = batchFilePath();
+    QString error;
+    if (!writeBatchFile(path, mapkeytext, selection(), platform::eightBitCodec(), &error)) {
+        platform::MessageBox::show(this, error);
+        return false;
+    }
+    setStatus(QStringLiteral("Datei doit.pro wurde gespeichert !"));
+    if (!m_completionWindow) {
+        m_completionWindow = new CompletionWindow([this] { return batchFilePath(); }, this);
+        centreOnScreen(m_completionWindow);
+    }
+    m_completionWindow->show();
+    return true;
+}
+
+} // namespace kettwerk::ui

@@ -1,0 +1,17 @@
+#include "TestEnvironment.h"
+
+#include <QSettings>
+
+TestSettings::TestSettings()
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+}
+
+void TestSettings::clear()
+{
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kettwerk"),
+                       QStringLiteral("Kettwerk"));
+    settings.clear();
+    settings.sync();
+}

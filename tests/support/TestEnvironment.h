@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QTemporaryDir>
+
+// Gives a test its own settings folder, so that nothing a test stores can
+// reach the real user's settings, and lets each test start from none.
+class TestSettings
+{
+public:
+    TestSettings();
+    // Removes every stored value.
+    void clear();
+    QString folder() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
