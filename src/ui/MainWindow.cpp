@@ -29,6 +29,16 @@
 #include <QStringListModel>
 
 namespace kettwerk::ui {
+namespace {
+
+// The small windows delete themselves on close, a little later; a closed one
+// counts as unloaded at once.
+bool isLoaded(const QWidget* window)
+{
+    return window && window->isVisible();
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
@@ -128,7 +138,7 @@ void MainWindow::Form_Unload()
     m_settings.save(settings::kWorkingFolder, Frame4->txt_pro->text());
     m_settings.save(settings::kFunctionBlock, Frame1->txt_individ->text());
     // A window that was never opened hands back what is stored.
-    const QString names = m_mapkeyWindow
+    const QString names = isLoaded(m_mapkeyWindow)
                               ? m_mapkeyWindow->mapkeyNames()
                               : m_settings.get(settings::kMapkeyNames,
                                                settings::kDefaultMapkeyNames);
@@ -140,7 +150,7 @@ void MainWindow::unloadall()
 {
     const QList<QPointer<QWidget>> others = {m_mapkeyWindow.data(), m_completionWindow.data()};
     for (const QPointer<QWidget>& window : others) {
-        if (window)
+        if (isLoaded(window))
             window->close();
     }
 }
@@ -179,7 +189,7 @@ void MainWindow::setStatus(const QString& text)
 
 void MainWindow::cmd_mapkey_Click()
 {
-    if (!m_mapkeyWindow) {
+    if (!isLoaded(m_mapkeyWindow)) {
         m_mapkeyWindow = new MapkeyWindow(m_settings, this);
         connect(m_mapkeyWindow, &MapkeyWindow::namesEntered, this,
                 &MainWindow::composeCustomSequence);
@@ -232,7 +242,7 @@ bool MainWindow::fileout()
         return false;
     }
     setStatus(QStringLiteral("Datei doit.pro wurde gespeichert !"));
-    if (!m_completionWindow) {
+    if (!isLoaded(m_completionWindow)) {
         m_completionWindow = new CompletionWindow([this] { return batchFilePath(); }, this);
         centreOnScreen(m_completionWindow);
     }
