@@ -1,0 +1,92 @@
+#include "ConfigInstaller.h"
+
+#include "OutputPath.h"
+#include "SafeWrite.h"
+#include "Templates.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace kettwerk {
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+
+// Copies every line of `bytes` to `out` with CR LF after it. A line ends at
+// CR LF, a lone CR or a lone LF, since config.pro files pass through editors
+// of every system; a last line without a line end still counts as a line.
+void appendLines(QByteArrayView bytes, QByteArray& out)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        out.append(bytes.sliced(start, i - start)).append(kLineEnd);
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        out.append(bytes.sliced(start)).append(kLineEnd);
+}
+
+ConfigInstallResult failure(QString message)
+{
+    ConfigInstallResult result;
+    result.error = std::move(message);
+    return result;
+}
+
+} // namespace
+
+QString configFilePath(const QString& workingFolder, const QString& programFolder, QChar separator)
+{
+    const QString name = QString::fromUtf16(kConfigFileName);
+    if (workingFolder.isEmpty())
+        return programFolder + separator + name;
+    return joinFolderAndName(workingFolder, name, separator);
+}
+
+bool IstDatei(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+ConfigInstallResult installAutoMapkey(const QString& path)
+{
+    QByteArray earlier;
+    const bool existed = IstDatei(path);
+    if (existed) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return failure(readFailureMessage(path, file.errorString()));
+        earlier = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return failure(readFailureMessage(path, file.errorString()));
+    } else {
+        // A pipe or device is no config.pro; replacing it by a regular file
+        // would destroy what the user set up there.
+        const QFileInfo info(path);
+        if (info.exists() && !info.isDir())
+            return failure(
+                readFailureMessage(path, QStringLiteral("Der Pfad ist keine gewöhnliche Datei.")));
+    }
+
+    QByteArray bytes;
+    bytes.reserve(earlier.size() + 1024);
+    appendLines(earlier, bytes);
+    for (const QString& line : templates::autoBlock())
+        bytes.append(line.toLatin1()).append(kLineEnd);
+
+    // One write of the whole result: the file is either the old one or the
+    // finished one, never empty or half written.
+    ConfigInstallResult result;
+    if (!writeFileAtomically(path, bytes, &result.error))
+        return result;
+    result.ok = true;
+    result.created = !existed;
+    return result;
+}
+
+} // namespace kettwerk

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+namespace kettwerk {
+
+inline constexpr char16_t kConfigFileName[] = u"config.pro";
+
+// The two notices the user sees after an installation: the first only when
+// config.pro had to be made, the second after every successful one.
+inline constexpr char16_t kConfigCreatedNotice[] = u"Es wurde eine Datei config.pro angelegt";
+inline constexpr char16_t kAutoMapkeyAddedNotice[] =
+    u"Der Mapkey auto wurde Ihrer config.pro hinzugefügt !";
+
+// config.pro lies in the working folder; with no working folder set, it lies
+// beside the program.
+QString configFilePath(const QString& workingFolder, const QString& programFolder, QChar separator);
+
+// True when `path` names an existing regular file (through a link, too), so
+// that its length can be read. Anything else, an empty path included, gives
+// false. Looks only; never creates or changes anything.
+bool IstDatei(const QString& path);
+
+struct ConfigInstallResult
+{
+    bool ok = false;
+    bool created = false; // config.pro was missing and has been made
+    QString error;        // German, names the path and the reason; empty when ok
+};
+
+// Appends the auto mapkey block to config.pro at `path`, creating the file
+// when it is missing. The earlier lines are copied byte for byte, whatever
+// their encoding, and each is written back with CR LF. The block is appended
+// at every call, even when the file already holds it. On failure config.pro
+// keeps its exact bytes and nothing else appears in its folder.
+ConfigInstallResult installAutoMapkey(const QString& path);
+
+} // namespace kettwerk
