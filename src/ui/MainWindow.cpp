@@ -100,6 +100,8 @@ void MainWindow::buildWindow()
     connect(Frame4->img_exit, &ClickableImage::clicked, this, &MainWindow::img_exit_Click);
     connect(Frame1, &ConstructionPanel::composeRequested, this,
             [this](const QString& block) { CREATE(block); });
+    connect(Frame3, &FileListPanel::statusMessage, this, &MainWindow::setStatus);
+    connect(Frame3, &FileListPanel::handedOver, Frame2, &QWidget::show);
 }
 
 void MainWindow::Form_Load()
@@ -162,12 +164,12 @@ void MainWindow::img_exit_Click()
 
 QStringList MainWindow::selection() const
 {
-    return Frame3->selectionModel->stringList();
+    return Frame3->selection();
 }
 
 void MainWindow::setSelection(const QStringList& names)
 {
-    Frame3->selectionModel->setStringList(names);
+    Frame3->setSelection(names);
 }
 
 QString MainWindow::workingFolder() const
