@@ -6,35 +6,40 @@
 #include <QDir>
 
 namespace kettwerk {
-namespace {
 
-QString unencodableMessage(const QString& path, const QString& culprit)
+bool encodeBatchFile(const QString& batchText, const QStringList& selection,
+                     const EightBitCodec& codec, QByteArray* bytes, QString* problem)
 {
-    return QStringLiteral("Die Datei „%1“ wurde nicht geschrieben.\n%2 enthält Zeichen, die in der "
-                          "Codepage der Datei nicht darstellbar sind.")
-        .arg(QDir::toNativeSeparators(path), culprit);
+    const qsizetype bad = codec.encode(QString(batchText + QStringLiteral("\r\n")), *bytes);
+    if (bad < 0)
+        return true;
+    if (problem) {
+        QString culprit;
+        for (const QString& name : selection) {
+            if (!codec.canEncode(name)) {
+                culprit = QStringLiteral("Der Dateiname „%1“").arg(name);
+                break;
+            }
+        }
+        if (culprit.isEmpty()) {
+            const qsizetype width = batchText.at(bad).isHighSurrogate() ? 2 : 1;
+            culprit = QStringLiteral("Der Mapkey-Text (Zeichen „%1“)").arg(batchText.mid(bad, width));
+        }
+        *problem = culprit + QStringLiteral(" enthält Zeichen, die in der Codepage der Datei nicht "
+                                            "darstellbar sind.");
+    }
+    return false;
 }
-
-} // namespace
 
 bool writeBatchFile(const QString& path, const QString& batchText, const QStringList& selection,
                     const EightBitCodec& codec, QString* error)
 {
     QByteArray bytes;
-    const qsizetype bad = codec.encode(QString(batchText + QStringLiteral("\r\n")), bytes);
-    if (bad >= 0) {
+    QString problem;
+    if (!encodeBatchFile(batchText, selection, codec, &bytes, &problem)) {
         if (error) {
-            QString culprit;
-            for (const QString& name : selection) {
-                if (!codec.canEncode(name)) {
-                    culprit = QStringLiteral("Der Dateiname „%1“").arg(name);
-                    break;
-                }
-            }
-            if (culprit.isEmpty())
-                culprit = QStringLiteral("Der Mapkey-Text (Zeichen „%1“)")
-                              .arg(batchText.mid(bad, batchText.at(bad).isHighSurrogate() ? 2 : 1));
-            *error = unencodableMessage(path, culprit);
+            *error = QStringLiteral("Die Datei „%1“ wurde nicht geschrieben.\n%2")
+                         .arg(QDir::toNativeSeparators(path), problem);
         }
         return false;
     }

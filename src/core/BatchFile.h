@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -9,11 +10,15 @@ class EightBitCodec;
 
 inline constexpr char16_t kBatchFileName[] = u"doit.pro";
 
-// Writes doit.pro: the batch text followed by one CR LF, in the 8-bit code
-// page, replacing any earlier file atomically. Nothing is written when a
-// character has no byte in the code page; the message then names the first
-// selected file that holds one (or the character itself when it came from
-// elsewhere, such as the mapkey names).
+// The bytes of doit.pro: the batch text followed by one CR LF, in the 8-bit
+// code page. When a character has no byte there, returns false and `problem`
+// says which selected file holds one (or the character itself when it came
+// from elsewhere, such as the mapkey names); nothing may then be written.
+bool encodeBatchFile(const QString& batchText, const QStringList& selection,
+                     const EightBitCodec& codec, QByteArray* bytes, QString* problem);
+
+// Encodes and writes doit.pro, replacing any earlier file atomically. On
+// failure `error` is a German message naming the path and the reason.
 bool writeBatchFile(const QString& path, const QString& batchText, const QStringList& selection,
                     const EightBitCodec& codec, QString* error);
 

@@ -8,7 +8,10 @@ namespace kettwerk::ui {
 // sans-serif at the same point size.
 inline QFont sansSerif(qreal pointSize, int weight = QFont::Normal)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font;
+    // Liberation Sans has Arial's metrics, the closest to the design font.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Weight(weight));

@@ -28,6 +28,13 @@
 #include <QPushButton>
 #include <QStringListModel>
 
+// The pictures are compiled into this static library; the linker would drop
+// their registration without a reference from code that is surely linked.
+static void initResources()
+{
+    Q_INIT_RESOURCE(kettwerk);
+}
+
 namespace kettwerk::ui {
 namespace {
 
@@ -44,6 +51,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
       txt_mapkeyneu(templates::customTemplate())
 {
+    initResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kettwerk für Wildfire 2.0"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kettwerk.png")));
