@@ -2,6 +2,7 @@
 
 #include "ClickableImage.h"
 #include "Twips.h"
+#include "WrapButton.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,14 +18,13 @@ BottomBar::BottomBar(QWidget* parent) : QGroupBox(parent)
 
     Label7 = new QLabel(QStringLiteral("Speicherort der Ausgabedatei:"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setMouseTracking(true);
     placeTwips(Label7, 120, 120, 2295, 255);
 
     txt_pro = new QLineEdit(QStringLiteral("C:\\temp\\"), this);
     txt_pro->setObjectName(QStringLiteral("txt_pro"));
     placeTwips(txt_pro, 120, 330, 4935, 285);
 
-    cmd_auto = new QPushButton(QStringLiteral("Mapkey \"auto\" der config.pro zuweisen"), this);
+    cmd_auto = new WrapButton(QStringLiteral("Mapkey \"auto\" der config.pro zuweisen"), this);
     cmd_auto->setObjectName(QStringLiteral("cmd_auto"));
     placeTwips(cmd_auto, 5160, 120, 1695, 495);
 
@@ -46,8 +46,10 @@ BottomBar::BottomBar(QWidget* parent) : QGroupBox(parent)
 
 void BottomBar::mousePressEvent(QMouseEvent* event)
 {
-    Q_EMIT surfacePressed(event->button());
-    QGroupBox::mousePressEvent(event);
+    // Presses on the labels arrive here too; only the bare bar counts.
+    if (!childAt(event->position().toPoint()))
+        Q_EMIT surfacePressed(event->button());
+    event->accept(); // the window behind must not take it for its own surface
 }
 
 } // namespace kettwerk::ui

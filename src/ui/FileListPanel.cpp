@@ -151,8 +151,9 @@ void FileListPanel::List_File1_Click()
 
 void FileListPanel::mousePressEvent(QMouseEvent* event)
 {
-    Frame3_Click();
-    QFrame::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Frame3_Click();
+    event->accept(); // the window behind must not take it for its own surface
 }
 
 void FileListPanel::Frame3_Click()

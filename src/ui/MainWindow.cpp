@@ -1,32 +1,26 @@
 #include "MainWindow.h"
 
-#include "BatchComposer.h"
-#include "BatchFile.h"
 #include "BlockField.h"
 #include "BottomBar.h"
 #include "ClickableImage.h"
 #include "CompletionWindow.h"
 #include "ConstructionPanel.h"
 #include "FileListPanel.h"
-#include "Fonts.h"
 #include "FolderTest.h"
+#include "Fonts.h"
 #include "MapkeyWindow.h"
-#include "MessageBox.h"
-#include "OutputPath.h"
 #include "Platform.h"
 #include "SettingsKeys.h"
 #include "Templates.h"
-#include "TextReplace.h"
 #include "Twips.h"
 #include "WindowPlacement.h"
+#include "WrapButton.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
-#include <QStringListModel>
 
 // The pictures are compiled into this static library; the linker would drop
 // their registration without a reference from code that is surely linked.
@@ -57,6 +51,8 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/kettwerk.png")));
     setFont(sansSerif(8.25));
     buildWindow();
+    connectControls();
+    watchForExplanations();
     Form_Load();
     centreOnScreen(this);
 }
@@ -78,6 +74,7 @@ void MainWindow::buildWindow()
     Erklaer->setWordWrap(true);
     Erklaer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Erklaer->setEnabled(false);
+    Erklaer->setAttribute(Qt::WA_TransparentForMouseEvents);
     placeTwips(Erklaer, 2040, 1200, 4935, 2655);
 
     // From the bottom of the stacking order to the top.
@@ -85,7 +82,7 @@ void MainWindow::buildWindow()
     Frame2->setObjectName(QStringLiteral("Frame2"));
     placeTwips(Frame2, 1200, 0, 5775, 855);
     Frame2->hide();
-    cmd_mapkey = new QPushButton(QStringLiteral("Mapkeys eingeben"), Frame2);
+    cmd_mapkey = new WrapButton(QStringLiteral("Mapkeys eingeben"), Frame2);
     cmd_mapkey->setObjectName(QStringLiteral("cmd_mapkey"));
     placeTwips(cmd_mapkey, 120, 240, 1215, 495);
 
@@ -102,14 +99,6 @@ void MainWindow::buildWindow()
     Frame1->hide();
 
     Frame3 = new FileListPanel(this);
-
-    connect(cmd_mapkey, &QPushButton::clicked, this, &MainWindow::cmd_mapkey_Click);
-    connect(cmd_fcreate, &QPushButton::clicked, this, &MainWindow::cmd_fcreate_Click);
-    connect(Frame4->img_exit, &ClickableImage::clicked, this, &MainWindow::img_exit_Click);
-    connect(Frame1, &ConstructionPanel::composeRequested, this,
-            [this](const QString& block) { CREATE(block); });
-    connect(Frame3, &FileListPanel::statusMessage, this, &MainWindow::setStatus);
-    connect(Frame3, &FileListPanel::handedOver, Frame2, &QWidget::show);
 }
 
 void MainWindow::Form_Load()
@@ -119,15 +108,13 @@ void MainWindow::Form_Load()
     const QString defaultFolder = platform::defaultWorkingFolder(Frame4->lbl_user->text());
     Frame4->txt_pro->setText(IstVerzeichnis(defaultFolder) ? defaultFolder
                                                            : platform::programFolder());
-    Frame4->txt_pro->setText(
-        m_settings.get(settings::kWorkingFolder, Frame4->txt_pro->text()));
+    Frame4->txt_pro->setText(m_settings.get(settings::kWorkingFolder, Frame4->txt_pro->text()));
     Frame1->txt_individ->setText(
         m_settings.get(settings::kFunctionBlock, Frame1->txt_individ->text()));
 
     setFixedSize(px(kOuterWidthTwips - kFrameWidthTwips),
                  px(kOuterHeightTwips - kFrameHeightTwips));
-    moveTwips(Frame4, twips(Frame4->x()),
-              kOuterHeightTwips - BottomBar::kHeightTwips - 500);
+    moveTwips(Frame4, twips(Frame4->x()), kBarTopTwips);
     moveTwips(Frame3, 1000, 600);
     Frame3->show();
 
@@ -185,12 +172,6 @@ QString MainWindow::workingFolder() const
     return Frame4->txt_pro->text();
 }
 
-QString MainWindow::batchFilePath() const
-{
-    return joinFolderAndName(workingFolder(), QString::fromUtf16(kBatchFileName),
-                             platform::pathSeparator());
-}
-
 void MainWindow::setStatus(const QString& text)
 {
     Frame4->lbl_status->setText(text);
@@ -210,54 +191,5 @@ void MainWindow::cmd_mapkey_Click()
     m_mapkeyWindow->activateWindow();
 }
 
-void MainWindow::composeCustomSequence(const QString& mapkeyNames)
-{
-    // The template itself keeps its placeholder for the next use.
-    const QString functionBlock =
-        replaceAll(txt_mapkeyneu, QString::fromUtf16(templates::kPlaceholder), mapkeyNames);
-    CREATE(functionBlock);
-}
-
-bool MainWindow::CREATE(const QString& functionBlock)
-{
-    BatchPieces pieces{Frame1->txt_kopf->text(), Frame1->txt_open->text(),
-                       Frame1->txt_end->text()};
-    if (pieces.openStep.size() < 2) {
-        platform::MessageBox::show(
-            this, QStringLiteral("Der Schritt „Datei aufrufen“ ist zu kurz: er muss mit dem "
-                                 "öffnenden Akzent und einem Zeilenende schließen. Es wurde "
-                                 "nichts erstellt."));
-        return false;
-    }
-    cmd_fcreate->show();
-    Frame1->hide();
-    mapkeytext = composeBatch(pieces, selection(), functionBlock);
-    setStatus(QStringLiteral("Die Datei doit.pro kann nun erzeugt werden. Diese kann in Pro/E als "
-                             "Konfigurationsdatei eingelesen werden"));
-    return true;
-}
-
-void MainWindow::cmd_fcreate_Click()
-{
-    if (fileout())
-        cmd_fcreate->hide();
-}
-
-bool MainWindow::fileout()
-{
-    const QString path = batchFilePath();
-    QString error;
-    if (!writeBatchFile(path, mapkeytext, selection(), platform::eightBitCodec(), &error)) {
-        platform::MessageBox::show(this, error);
-        return false;
-    }
-    setStatus(QStringLiteral("Datei doit.pro wurde gespeichert !"));
-    if (!isLoaded(m_completionWindow)) {
-        m_completionWindow = new CompletionWindow([this] { return batchFilePath(); }, this);
-        centreOnScreen(m_completionWindow);
-    }
-    m_completionWindow->show();
-    return true;
-}
 
 } // namespace kettwerk::ui

@@ -27,11 +27,13 @@ class MainWindow : public QWidget
     Q_OBJECT
 public:
     // The window's outer size as designed; the client area is smaller by
-    // the frame and the title bar.
+    // the frame and the title bar. Panel moves are computed in twips against
+    // the outer size, as the window was laid out.
     static constexpr int kOuterWidthTwips = 8000;
     static constexpr int kOuterHeightTwips = 6000;
     static constexpr int kFrameWidthTwips = 120;
     static constexpr int kFrameHeightTwips = 465;
+    static constexpr int kBarTopTwips = 6000 - 1095 - 500;
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -46,21 +48,37 @@ public:
     // (with a message) when the open step is too short to be joined.
     bool CREATE(const QString& functionBlock);
 
+    // Where a right click on the bare window at `click` (twips) puts the
+    // file-list panel: at the pointer, pulled back inside the window's outer
+    // width and above the bottom bar.
+    static QPoint fileListPanelPlace(QPoint click);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();
+    void connectControls();
+    void watchForExplanations();
     void Form_Load();
     void Form_Unload();
     void unloadall();
 
+    void img_files_Click();
+    void Form_MouseDown(Qt::MouseButton button, QPoint twipsPosition);
+    void Form_MouseMove();
+    void Frame4_MouseDown(Qt::MouseButton button);
     void cmd_mapkey_Click();
     void cmd_fcreate_Click();
     bool fileout();
+    void cmd_auto_Click();
     void img_exit_Click();
     void composeCustomSequence(const QString& mapkeyNames);
     void setStatus(const QString& text);
+    void explain(const QString& text);
 
     platform::SettingsStore m_settings;
     QString mapkeytext;

@@ -3,6 +3,7 @@
 #include "ClickableImage.h"
 #include "Fonts.h"
 #include "Twips.h"
+#include "WrapButton.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -11,9 +12,10 @@ namespace kettwerk::ui {
 namespace {
 
 QPushButton* addButton(QWidget* parent, const char16_t* name, const char16_t* caption,
-                       QRect place, bool struckThrough = false)
+                       QRect place, bool struckThrough = false, bool wraps = false)
 {
-    auto* button = new QPushButton(QString::fromUtf16(caption), parent);
+    const QString text = QString::fromUtf16(caption);
+    QPushButton* button = wraps ? new WrapButton(text, parent) : new QPushButton(text, parent);
     button->setObjectName(QString::fromUtf16(name));
     QFont font = sansSerif(8.25);
     font.setStrikeOut(struckThrough);
@@ -39,9 +41,10 @@ MenuPanel::MenuPanel(QWidget* parent) : QFrame(parent)
     cmd_all = addButton(this, u"cmd_all", u"ALLE", twipsRect(120, 480, 975, 255));
     cmd_nono = addButton(this, u"cmd_nono", u"ALLE", twipsRect(120, 720, 975, 255), true);
     cmd_clearlist =
-        addButton(this, u"cmd_clearlist", u"Liste löschen", twipsRect(120, 1080, 975, 495));
-    cmd_einzel =
-        addButton(this, u"cmd_einzel", u"einzelner Eintrag", twipsRect(120, 1680, 975, 495));
+        addButton(this, u"cmd_clearlist", u"Liste löschen", twipsRect(120, 1080, 975, 495), false,
+                  true);
+    cmd_einzel = addButton(this, u"cmd_einzel", u"einzelner Eintrag",
+                           twipsRect(120, 1680, 975, 495), false, true);
     cmd_Z = addButton(this, u"cmd_Z", u"drw", twipsRect(120, 2280, 495, 255));
     cmd_P = addButton(this, u"cmd_P", u"prt", twipsRect(600, 2280, 495, 255));
     cmd_ZZ = addButton(this, u"cmd_ZZ", u"drw", twipsRect(120, 2520, 495, 255), true);

@@ -1,0 +1,22 @@
+#include "WrapButton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace kettwerk::ui {
+
+WrapButton::WrapButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+
+void WrapButton::paintEvent(QPaintEvent* /*event*/)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    painter.drawText(rect().adjusted(3, 1, -3, -1), Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+} // namespace kettwerk::ui
