@@ -29,9 +29,12 @@ BlockField* addBlock(QWidget* parent, const char16_t* name, const char16_t* capt
 
 } // namespace
 
-ConstructionPanel::ConstructionPanel(QWidget* parent) : QFrame(parent)
+ConstructionPanel::ConstructionPanel(QWidget* parent)
+    // Wider than the main window, so it opens as a window of its own.
+    : QFrame(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Frame1"));
+    setWindowTitle(QStringLiteral("Mapkeykonstruktion"));
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(255, 224, 192));
@@ -78,7 +81,7 @@ ConstructionPanel::ConstructionPanel(QWidget* parent) : QFrame(parent)
 
 void ConstructionPanel::cmd_individ_Click()
 {
-    hide();
+    // Composition hides the panel; a refused one leaves it open for a fix.
     Q_EMIT composeRequested(txt_individ->text());
 }
 

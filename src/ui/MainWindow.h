@@ -67,6 +67,7 @@ private:
     void Form_Unload();
     void unloadall();
 
+    void showConstructionPanel();
     void img_files_Click();
     void Form_MouseDown(Qt::MouseButton button, QPoint twipsPosition);
     void Form_MouseMove();

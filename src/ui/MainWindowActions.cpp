@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace kettwerk::ui {
 
@@ -35,6 +36,8 @@ void MainWindow::connectControls()
     connect(Frame4, &BottomBar::surfacePressed, this, &MainWindow::Frame4_MouseDown);
     connect(Frame1, &ConstructionPanel::composeRequested, this,
             [this](const QString& block) { CREATE(block); });
+    auto* construction = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    connect(construction, &QShortcut::activated, this, &MainWindow::showConstructionPanel);
     connect(Frame3, &FileListPanel::statusMessage, this, &MainWindow::setStatus);
     connect(Frame3, &FileListPanel::handedOver, Frame2, &QWidget::show);
 }
@@ -109,6 +112,15 @@ void MainWindow::cmd_auto_Click()
     if (result.created)
         platform::MessageBox::show(this, QString::fromUtf16(kConfigCreatedNotice));
     platform::MessageBox::show(this, QString::fromUtf16(kAutoMapkeyAddedNotice));
+}
+
+void MainWindow::showConstructionPanel()
+{
+    if (!Frame1->isVisible())
+        centreOnScreen(Frame1);
+    Frame1->show();
+    Frame1->raise();
+    Frame1->activateWindow();
 }
 
 void MainWindow::img_files_Click()
