@@ -1,0 +1,138 @@
+#include "FileList.h"
+
+namespace kettwerk {
+
+FileListModel::FileListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int FileListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return QVariant();
+    return m_entries.at(index.row());
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+}
+
+void FileListModel::replaceAll(const QStringList& entries)
+{
+    beginResetModel();
+    m_entries = entries;
+    endResetModel();
+}
+
+void FileListModel::append(const QString& entry)
+{
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    m_entries.append(entry);
+    endInsertRows();
+}
+
+void FileListModel::setText(qsizetype row, const QString& text)
+{
+    m_entries[row] = text;
+    const QModelIndex changed = index(int(row));
+    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+FileList::FileList(QObject* parent)
+    : QObject(parent), m_model(new FileListModel(this)), m_marks(new MarkStore(m_model, this))
+{
+}
+
+QModelIndex FileList::rowIndex(qsizetype i) const
+{
+    return m_model->index(int(i), 0);
+}
+
+void FileList::setMarked(qsizetype i, bool marked)
+{
+    m_marks->select(rowIndex(i),
+                    marked ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
+void FileList::append(const QString& entry)
+{
+    m_model->append(entry);
+}
+
+void FileList::setText(qsizetype i, const QString& text)
+{
+    m_model->setText(i, text);
+}
+
+void FileList::clear()
+{
+    setEntries(QStringList(), false);
+}
+
+void FileList::setEntries(const QStringList& entries, bool marked)
+{
+    // A model reset drops the marks without a word; clearing them first
+    // tells whoever watches the marks that they are gone.
+    m_marks->clearSelection();
+    m_model->replaceAll(entries);
+    if (marked)
+        markAll();
+}
+
+void FileList::markAll()
+{
+    m_marks->setFlags(QList<bool>(count(), true));
+}
+
+void FileList::unmarkAll()
+{
+    m_marks->clearSelection();
+}
+
+void FileList::setMarks(const QList<bool>& marks)
+{
+    m_marks->setFlags(marks);
+}
+
+QStringList FileList::markedEntries() const
+{
+    const QList<bool>& flags = m_marks->flags();
+    const QStringList& all = m_model->entries();
+    QStringList marked;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (flags.at(i))
+            marked.append(all.at(i));
+    }
+    return marked;
+}
+
+void FileList::appendSuffix(const QString& suffix)
+{
+    if (suffix.isEmpty())
+        return;
+    m_model->rewriteAll([&suffix](QString& entry) {
+        entry += suffix;
+        return true;
+    });
+}
+
+void FileList::stripSuffix(const QString& suffix)
+{
+    if (suffix.isEmpty())
+        return;
+    m_model->rewriteAll([&suffix](QString& entry) {
+        if (!entry.endsWith(suffix, Qt::CaseSensitive))
+            return false;
+        entry.chop(suffix.size());
+        return true;
+    });
+}
+
+} // namespace kettwerk

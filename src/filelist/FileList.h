@@ -1,0 +1,104 @@
+#pragma once
+
+#include "MarkStore.h"
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace kettwerk {
+
+// The entries of the file list as a list view shows them: one row per entry,
+// the entry's text as its display text. Rows are only selected, never edited
+// in the view; every change goes through FileList.
+class FileListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit FileListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    const QStringList& entries() const { return m_entries; }
+    void replaceAll(const QStringList& entries);
+    void append(const QString& entry);
+    void setText(qsizetype row, const QString& text);
+
+    // Calls `rewrite` on every entry in order; it returns true when it changed
+    // the entry. One dataChanged covers the whole list, because row-by-row
+    // signals cost more than the rewrite itself on long lists.
+    template <typename Rewrite> void rewriteAll(Rewrite rewrite)
+    {
+        bool changed = false;
+        for (QString& entry : m_entries)
+            changed = rewrite(entry) || changed;
+        if (changed)
+            Q_EMIT dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
+    }
+
+private:
+    QStringList m_entries;
+};
+
+// The user's working list of files: ordered entries (repeats allowed), each
+// with a mark. The marks live in a selection model so that a list view given
+// model() and marks() lets the user mark with clicks, Shift and Ctrl.
+//
+// Lists of 100,000 entries must stay quick, so nothing here marks or reads
+// row by row through Qt's selection calls, whose cost grows with the number
+// of marked ranges: every bulk change is one selection of whole ranges.
+class FileList : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FileList(QObject* parent = nullptr);
+
+    QAbstractItemModel* model() const { return m_model; }
+    QItemSelectionModel* marks() const { return m_marks; }
+
+    qsizetype count() const { return m_model->entries().size(); }
+    QString text(qsizetype i) const { return m_model->entries().at(i); }
+    QStringList entries() const { return m_model->entries(); }
+
+    bool isMarked(qsizetype i) const { return m_marks->isMarked(i); }
+    void setMarked(qsizetype i, bool marked);
+
+    // Adds one unmarked entry at the end.
+    void append(const QString& entry);
+    // Rewrites one entry; its mark stays.
+    void setText(qsizetype i, const QString& text);
+    void clear();
+    // Replaces every entry; all new entries get the same mark.
+    void setEntries(const QStringList& entries, bool marked);
+
+    void markAll();
+    void unmarkAll();
+    // Sets every mark at once: entry i is marked when marks[i] is true.
+    // Entries beyond the end of `marks` end up unmarked.
+    void setMarks(const QList<bool>& marks);
+    // The mark of every entry, in list order.
+    QList<bool> markFlags() const { return m_marks->flags(); }
+    // The texts of the marked entries, in list order.
+    QStringList markedEntries() const;
+
+    // Appends `suffix` to every entry, marked or not, even when it already
+    // ends with it. Marks stay where they are.
+    void appendSuffix(const QString& suffix);
+    // Removes `suffix` from every entry that ends with exactly that text
+    // (case matters); other entries and all marks stay as they are.
+    void stripSuffix(const QString& suffix);
+
+private:
+    QModelIndex rowIndex(qsizetype i) const;
+
+    FileListModel* m_model;
+    MarkStore* m_marks;
+};
+
+} // namespace kettwerk
