@@ -100,10 +100,9 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
             say(err, QStringLiteral("Bitte Dateien auswählen !"));
             return kUsageError;
         }
-        const QString names = options.mapkeys
-                                  ? *options.mapkeys
-                                  : settings.get(settings::kMapkeyNames,
-                                                 settings::kDefaultMapkeyNames);
+        const QString names =
+            options.mapkeys ? *options.mapkeys
+                            : settings.get(settings::kMapkeyNames, settings::kDefaultMapkeyNames);
         const QString block = replaceAll(templates::customTemplate(),
                                          QString::fromUtf16(templates::kPlaceholder), names);
         const QString batch = composeBatch(BatchPieces::stored(), selection, block);

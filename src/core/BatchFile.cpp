@@ -23,7 +23,8 @@ bool encodeBatchFile(const QString& batchText, const QStringList& selection,
         }
         if (culprit.isEmpty()) {
             const qsizetype width = batchText.at(bad).isHighSurrogate() ? 2 : 1;
-            culprit = QStringLiteral("Der Mapkey-Text (Zeichen „%1“)").arg(batchText.mid(bad, width));
+            culprit =
+                QStringLiteral("Der Mapkey-Text (Zeichen „%1“)").arg(batchText.mid(bad, width));
         }
         *problem = culprit + QStringLiteral(" enthält Zeichen, die in der Codepage der Datei nicht "
                                             "darstellbar sind.");

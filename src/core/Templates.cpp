@@ -64,8 +64,7 @@ const char16_t* const kAutoBlockItems[] = {
     uR"(!)",
 };
 
-template <std::size_t N>
-QString joinWithCrLf(const char16_t* const (&lines)[N])
+template <std::size_t N> QString joinWithCrLf(const char16_t* const (&lines)[N])
 {
     QString text;
     for (const char16_t* line : lines) {
@@ -77,11 +76,26 @@ QString joinWithCrLf(const char16_t* const (&lines)[N])
 
 } // namespace
 
-QString headerBlock() { return joinWithCrLf(kHeaderLines); }
-QString openStep() { return joinWithCrLf(kOpenStepLines); }
-QString closingLine() { return joinWithCrLf(kClosingLines); }
-QString customTemplate() { return joinWithCrLf(kCustomTemplateLines); }
-QString storedFunctionBlock() { return joinWithCrLf(kStoredFunctionLines); }
+QString headerBlock()
+{
+    return joinWithCrLf(kHeaderLines);
+}
+QString openStep()
+{
+    return joinWithCrLf(kOpenStepLines);
+}
+QString closingLine()
+{
+    return joinWithCrLf(kClosingLines);
+}
+QString customTemplate()
+{
+    return joinWithCrLf(kCustomTemplateLines);
+}
+QString storedFunctionBlock()
+{
+    return joinWithCrLf(kStoredFunctionLines);
+}
 
 QStringList autoBlock()
 {

@@ -8,8 +8,8 @@ namespace kettwerk::platform {
 
 SettingsStore::SettingsStore()
 #ifdef Q_OS_WIN
-    : m_settings(std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Kettwerk"),
-                                             QSettings::NativeFormat))
+    : m_settings(std::make_unique<QSettings>(
+          QStringLiteral("HKEY_CURRENT_USER\\Software\\Kettwerk"), QSettings::NativeFormat))
 #else
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              QStringLiteral("Kettwerk"),

@@ -8,8 +8,8 @@ namespace {
 
 std::function<int(const QString&)> g_hook;
 
-constexpr int kOpened = 42;       // any value above 32 means success
-constexpr int kFileNotFound = 2;  // the shell's code for "cannot be opened"
+constexpr int kOpened = 42;      // any value above 32 means success
+constexpr int kFileNotFound = 2; // the shell's code for "cannot be opened"
 
 bool looksLikeAddress(const QString& text)
 {
@@ -24,8 +24,8 @@ int shellOpen(const QString& pathOrAddress)
 {
     if (g_hook)
         return g_hook(pathOrAddress);
-    const QUrl url = looksLikeAddress(pathOrAddress) ? QUrl(pathOrAddress)
-                                                     : QUrl::fromLocalFile(pathOrAddress);
+    const QUrl url =
+        looksLikeAddress(pathOrAddress) ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress);
     return QDesktopServices::openUrl(url) ? kOpened : kFileNotFound;
 }
 

@@ -38,8 +38,8 @@ BottomBar::BottomBar(QWidget* parent) : QGroupBox(parent)
     lbl_status->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
     placeTwips(lbl_status, 1440, 720, 5415, 285);
 
-    img_exit = new ClickableImage(QStringLiteral("img_exit"), QStringLiteral(":/icons/close.png"),
-                                  this);
+    img_exit =
+        new ClickableImage(QStringLiteral("img_exit"), QStringLiteral(":/icons/close.png"), this);
     img_exit->setToolTip(QStringLiteral("EXIT"));
     placeTwips(img_exit, 7200, 600, 480, 480);
 }

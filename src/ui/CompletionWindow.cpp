@@ -52,8 +52,8 @@ CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidg
     edit->setObjectName(QStringLiteral("cmd_edit"));
     placeTwips(edit, 120, 2760, 1455, 375);
 
-    auto* close = new ClickableImage(QStringLiteral("img_ex6"),
-                                     QStringLiteral(":/icons/close.png"), this);
+    auto* close =
+        new ClickableImage(QStringLiteral("img_ex6"), QStringLiteral(":/icons/close.png"), this);
     close->setToolTip(QStringLiteral("ok"));
     placeTwips(close, 3840, 2760, 360, 345);
 

@@ -16,7 +16,7 @@ namespace kettwerk::ui {
 namespace {
 
 BlockField* addBlock(QWidget* parent, const char16_t* name, const char16_t* caption,
-                         const QString& text, int top, int height)
+                     const QString& text, int top, int height)
 {
     auto* label = new QLabel(QString::fromUtf16(caption), parent);
     placeTwips(label, 120, top, 1800, 255);
@@ -44,8 +44,8 @@ ConstructionPanel::ConstructionPanel(QWidget* parent)
 
     txt_kopf = addBlock(this, u"txt_kopf", u"Kopf und Name", templates::headerBlock(), 120, 495);
     txt_open = addBlock(this, u"txt_open", u"Datei aufrufen", templates::openStep(), 720, 975);
-    txt_individ = addBlock(this, u"txt_individ", u"Funktionen",
-                           templates::storedFunctionBlock(), 1800, 3015);
+    txt_individ =
+        addBlock(this, u"txt_individ", u"Funktionen", templates::storedFunctionBlock(), 1800, 3015);
     txt_end = addBlock(this, u"txt_end", u"Abschluss", templates::closingLine(), 4920, 495);
 
     auto* searchLabel = new QLabel(QStringLiteral("search for"), this);
@@ -68,8 +68,8 @@ ConstructionPanel::ConstructionPanel(QWidget* parent)
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmd_cancel"));
     placeTwips(cancel, 3360, 6000, 1335, 375);
-    auto* close = new ClickableImage(QStringLiteral("img_ex1"),
-                                     QStringLiteral(":/icons/close.png"), this);
+    auto* close =
+        new ClickableImage(QStringLiteral("img_ex1"), QStringLiteral(":/icons/close.png"), this);
     close->setToolTip(QStringLiteral("Mapkeykonstruktion ausblenden"));
     placeTwips(close, 9120, 120, 480, 465);
 

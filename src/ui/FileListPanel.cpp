@@ -68,8 +68,8 @@ FileListPanel::FileListPanel(QWidget* parent)
     cmd_file->setFont(sansSerif(9.75, QFont::Bold));
     placeTwips(cmd_file, 5640, 3720, 495, 495);
 
-    img_ex3 = new ClickableImage(QStringLiteral("img_ex3"), QStringLiteral(":/icons/close.png"),
-                                 this);
+    img_ex3 =
+        new ClickableImage(QStringLiteral("img_ex3"), QStringLiteral(":/icons/close.png"), this);
     img_ex3->setToolTip(QStringLiteral("Dateiauswahl ausblenden"));
     placeTwips(img_ex3, 5640, 120, 480, 465);
 
@@ -109,7 +109,8 @@ bool FileListPanel::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::MouseMove) {
             const auto* move = static_cast<QMouseEvent*>(event);
             // X as the list itself measures it, from its own left edge.
-            const QPoint inList = List_File1->viewport()->mapTo(List_File1, move->position().toPoint());
+            const QPoint inList =
+                List_File1->viewport()->mapTo(List_File1, move->position().toPoint());
             List_File1_MouseMove(twips(inList.x()));
         } else if (event->type() == QEvent::MouseButtonPress ||
                    event->type() == QEvent::MouseButtonDblClick) {

@@ -62,14 +62,15 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildWindow()
 {
     // Drawn on the window's surface first, so that every panel covers them.
-    img_files = new ClickableImage(QStringLiteral("img_files"), QStringLiteral(":/pictures/files.png"),
-                                   this);
+    img_files = new ClickableImage(QStringLiteral("img_files"),
+                                   QStringLiteral(":/pictures/files.png"), this);
     placeTwips(img_files, 240, 0, 870, 975);
     Image1 = new ClickableImage(QStringLiteral("Image1"), QStringLiteral(":/icons/info.png"), this);
     placeTwips(Image1, 7200, 240, 480, 480);
-    Erklaer = new QLabel(QStringLiteral("Der Kettwerk dient zum Erstellen eines Mapkeys der Mapkeys "
-                                        "ausführt und das über viele Dateien"),
-                         this);
+    Erklaer =
+        new QLabel(QStringLiteral("Der Kettwerk dient zum Erstellen eines Mapkeys der Mapkeys "
+                                  "ausführt und das über viele Dateien"),
+                   this);
     Erklaer->setObjectName(QStringLiteral("Erklaer"));
     Erklaer->setWordWrap(true);
     Erklaer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -135,10 +136,9 @@ void MainWindow::Form_Unload()
     m_settings.save(settings::kWorkingFolder, Frame4->txt_pro->text());
     m_settings.save(settings::kFunctionBlock, Frame1->txt_individ->text());
     // A window that was never opened hands back what is stored.
-    const QString names = isLoaded(m_mapkeyWindow)
-                              ? m_mapkeyWindow->mapkeyNames()
-                              : m_settings.get(settings::kMapkeyNames,
-                                               settings::kDefaultMapkeyNames);
+    const QString names = isLoaded(m_mapkeyWindow) ? m_mapkeyWindow->mapkeyNames()
+                                                   : m_settings.get(settings::kMapkeyNames,
+                                                                    settings::kDefaultMapkeyNames);
     m_settings.save(settings::kMapkeyNames, names);
     unloadall();
 }
@@ -190,6 +190,5 @@ void MainWindow::cmd_mapkey_Click()
     m_mapkeyWindow->raise();
     m_mapkeyWindow->activateWindow();
 }
-
 
 } // namespace kettwerk::ui

@@ -16,9 +16,9 @@ namespace kettwerk::ui {
 void MainWindow::watchForExplanations()
 {
     setMouseTracking(true);
-    const QList<QWidget*> explained = {cmd_fcreate,     cmd_mapkey,        Frame4->cmd_auto,
+    const QList<QWidget*> explained = {cmd_fcreate,        cmd_mapkey,     Frame4->cmd_auto,
                                        Frame4->lbl_status, Frame4->Label7, Image1,
-                                       Frame4->img_exit, img_files};
+                                       Frame4->img_exit,   img_files};
     for (QWidget* control : explained) {
         control->setMouseTracking(true);
         control->installEventFilter(this);

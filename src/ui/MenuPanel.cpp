@@ -11,8 +11,8 @@
 namespace kettwerk::ui {
 namespace {
 
-QPushButton* addButton(QWidget* parent, const char16_t* name, const char16_t* caption,
-                       QRect place, bool struckThrough = false, bool wraps = false)
+QPushButton* addButton(QWidget* parent, const char16_t* name, const char16_t* caption, QRect place,
+                       bool struckThrough = false, bool wraps = false)
 {
     const QString text = QString::fromUtf16(caption);
     QPushButton* button = wraps ? new WrapButton(text, parent) : new QPushButton(text, parent);
@@ -40,9 +40,8 @@ MenuPanel::MenuPanel(QWidget* parent) : QFrame(parent)
     cmd_paste->setToolTip(QStringLiteral("Zwischenablage einfügen"));
     cmd_all = addButton(this, u"cmd_all", u"ALLE", twipsRect(120, 480, 975, 255));
     cmd_nono = addButton(this, u"cmd_nono", u"ALLE", twipsRect(120, 720, 975, 255), true);
-    cmd_clearlist =
-        addButton(this, u"cmd_clearlist", u"Liste löschen", twipsRect(120, 1080, 975, 495), false,
-                  true);
+    cmd_clearlist = addButton(this, u"cmd_clearlist", u"Liste löschen",
+                              twipsRect(120, 1080, 975, 495), false, true);
     cmd_einzel = addButton(this, u"cmd_einzel", u"einzelner Eintrag",
                            twipsRect(120, 1680, 975, 495), false, true);
     cmd_Z = addButton(this, u"cmd_Z", u"drw", twipsRect(120, 2280, 495, 255));

@@ -26,8 +26,8 @@ QByteArray readAll(const QString& path)
 
 QByteArray expectedBatch(const QStringList& selection, const QString& names)
 {
-    const QString block = replaceAll(templates::customTemplate(),
-                                     QString::fromUtf16(templates::kPlaceholder), names);
+    const QString block =
+        replaceAll(templates::customTemplate(), QString::fromUtf16(templates::kPlaceholder), names);
     return composeBatch(BatchPieces::stored(), selection, block).toLatin1() + "\r\n";
 }
 
@@ -108,10 +108,10 @@ void TestBatchCommand::writesDoitFromAListFile()
 
 void TestBatchCommand::readsStandardInputAndPrints()
 {
-    const Run result = run({QStringLiteral("--list"), QStringLiteral("-"),
-                            QStringLiteral("--mapkeys"), QStringLiteral("+;%bb;%00;"),
-                            QStringLiteral("--print")},
-                           "a.drw\n");
+    const Run result =
+        run({QStringLiteral("--list"), QStringLiteral("-"), QStringLiteral("--mapkeys"),
+             QStringLiteral("+;%bb;%00;"), QStringLiteral("--print")},
+            "a.drw\n");
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, expectedBatch({QStringLiteral("a.drw")}, QStringLiteral("+;%bb;%00;")));
     QVERIFY2(result.err.contains(QStringLiteral("1 Dateien gewählt.")), qPrintable(result.err));
@@ -158,9 +158,9 @@ void TestBatchCommand::usesStoredNamesAndFolderOrDs()
 
 void TestBatchCommand::nothingToDoIsExitOne()
 {
-    const Run result = run({QStringLiteral("--list"), QStringLiteral("-"),
-                            QStringLiteral("--out"), m_dir.path()},
-                           "Name\n\n");
+    const Run result =
+        run({QStringLiteral("--list"), QStringLiteral("-"), QStringLiteral("--out"), m_dir.path()},
+            "Name\n\n");
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.err.contains(QStringLiteral("Bitte Dateien auswählen !")));
     QVERIFY(!QFile::exists(file(QStringLiteral("doit.pro"))));
@@ -199,9 +199,9 @@ void TestBatchCommand::fileErrorsAreExitTwo()
     QVERIFY2(result.err.contains(noFolder), qPrintable(result.err));
     QVERIFY2(result.err.contains(QStringLiteral("Grund:")), qPrintable(result.err));
 
-    result = run({QStringLiteral("--list"), QStringLiteral("-"), QStringLiteral("--out"),
-                  m_dir.path()},
-                 "Łódź.drw\n");
+    result =
+        run({QStringLiteral("--list"), QStringLiteral("-"), QStringLiteral("--out"), m_dir.path()},
+            "Łódź.drw\n");
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.err.contains(QStringLiteral("Łódź.drw")), qPrintable(result.err));
     QVERIFY(!QFile::exists(file(QStringLiteral("doit.pro"))));

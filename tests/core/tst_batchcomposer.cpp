@@ -91,8 +91,7 @@ void TestBatchComposer::oneEntryGivesThirteenLines()
     QCOMPARE(lines.at(0), QStringLiteral("mapkey doit ~ ;\\"));
     QCOMPARE(lines.at(3),
              QStringLiteral("mapkey(continued) ~ Update `file_open` `Inputname` `a.drw`;\\"));
-    QCOMPARE(lines.at(4),
-             QStringLiteral("mapkey(continued) ~ Activate `file_open` `Open`;%rt;\\"));
+    QCOMPARE(lines.at(4), QStringLiteral("mapkey(continued) ~ Activate `file_open` `Open`;%rt;\\"));
     QCOMPARE(lines.at(12), QStringLiteral("mapkey(continued) ~ ;"));
     // Every line but the last continues the one mapkey.
     for (int i = 0; i < 12; ++i)
@@ -129,7 +128,8 @@ void TestBatchComposer::entriesGoInVerbatimAndInOrder()
                                    QStringLiteral("a.drw")};
     const QString text = composeBatch(BatchPieces::stored(), selection, customBlock({}));
     const QStringList lines = linesOf(text);
-    const QString seam = QStringLiteral("mapkey(continued) ~ Update `file_open` `Inputname` `%1`;\\");
+    const QString seam =
+        QStringLiteral("mapkey(continued) ~ Update `file_open` `Inputname` `%1`;\\");
     for (int i = 0; i < selection.size(); ++i)
         QCOMPARE(lines.at(3 + 11 * i), seam.arg(selection.at(i)));
     // An empty entry of names leaves "%" directly before ";".

@@ -42,14 +42,30 @@ void TestBatchFile::joinsFolderAndName_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("backslash at end") << "C:\\temp\\" << "\\" << "C:\\temp\\doit.pro";
-    QTest::newRow("no backslash") << "C:\\temp" << "\\" << "C:\\temp\\doit.pro";
-    QTest::newRow("empty") << "" << "\\" << "\\doit.pro";
-    QTest::newRow("drive only") << "C:" << "\\" << "C:\\doit.pro";
-    QTest::newRow("slash is no backslash") << "C:\\temp/" << "\\" << "C:\\temp/\\doit.pro";
-    QTest::newRow("blank at end") << "C:\\temp " << "\\" << "C:\\temp \\doit.pro";
-    QTest::newRow("posix with slash") << "/home/u/" << "/" << "/home/u/doit.pro";
-    QTest::newRow("posix without slash") << "/home/u" << "/" << "/home/u/doit.pro";
+    QTest::newRow("backslash at end") << "C:\\temp\\"
+                                      << "\\"
+                                      << "C:\\temp\\doit.pro";
+    QTest::newRow("no backslash") << "C:\\temp"
+                                  << "\\"
+                                  << "C:\\temp\\doit.pro";
+    QTest::newRow("empty") << ""
+                           << "\\"
+                           << "\\doit.pro";
+    QTest::newRow("drive only") << "C:"
+                                << "\\"
+                                << "C:\\doit.pro";
+    QTest::newRow("slash is no backslash") << "C:\\temp/"
+                                           << "\\"
+                                           << "C:\\temp/\\doit.pro";
+    QTest::newRow("blank at end") << "C:\\temp "
+                                  << "\\"
+                                  << "C:\\temp \\doit.pro";
+    QTest::newRow("posix with slash") << "/home/u/"
+                                      << "/"
+                                      << "/home/u/doit.pro";
+    QTest::newRow("posix without slash") << "/home/u"
+                                         << "/"
+                                         << "/home/u/doit.pro";
 }
 
 void TestBatchFile::joinsFolderAndName()

@@ -5,8 +5,7 @@
 #include <QWidget>
 
 // Finds a control by its name below `root`, failing the test when it is missing.
-template <typename T>
-T* control(QObject* root, const char* name)
+template <typename T> T* control(QObject* root, const char* name)
 {
     T* found = root->findChild<T*>(QString::fromLatin1(name));
     if (!found)

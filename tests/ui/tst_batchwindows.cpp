@@ -262,7 +262,8 @@ void TestBatchWindows::failedWriteIsReportedAndChangesNothing()
 
     const QStringList messages = platform::MessageBox::recorded();
     QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages.first().contains(QDir::toNativeSeparators(working)), qPrintable(messages.first()));
+    QVERIFY2(messages.first().contains(QDir::toNativeSeparators(working)),
+             qPrintable(messages.first()));
     QCOMPARE(status(), composedStatus);
     QVERIFY(writeButton()->isVisible());
     QVERIFY(!::openWindow("frm_ok"));

@@ -87,9 +87,18 @@ void TestConstructionPanel::replaceUsesRepeatedPassesButEndsForGrowingArguments_
     QTest::addColumn<QString>("search");
     QTest::addColumn<QString>("replacement");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("repeated passes") << "aaaa" << "aa" << "a" << "a";
-    QTest::newRow("would grow forever") << "x-x" << "x" << "xx" << "xx-xx";
-    QTest::newRow("empty search") << "abc" << "" << "X" << "Xabc";
+    QTest::newRow("repeated passes") << "aaaa"
+                                     << "aa"
+                                     << "a"
+                                     << "a";
+    QTest::newRow("would grow forever") << "x-x"
+                                        << "x"
+                                        << "xx"
+                                        << "xx-xx";
+    QTest::newRow("empty search") << "abc"
+                                  << ""
+                                  << "X"
+                                  << "Xabc";
 }
 
 void TestConstructionPanel::replaceUsesRepeatedPassesButEndsForGrowingArguments()

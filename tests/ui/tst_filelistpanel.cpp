@@ -155,7 +155,8 @@ void TestFileListPanel::singleEntryAppendsOnEnter()
 void TestFileListPanel::pasteReplacesTheListAndMarksEverything()
 {
     files()->setEntries({QStringLiteral("old.drw")}, false);
-    QGuiApplication::clipboard()->setText(QStringLiteral("Name\nE:\\p\\a.drw.3\n\n b.prt\tx\r\nName\r"));
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("Name\nE:\\p\\a.drw.3\n\n b.prt\tx\r\nName\r"));
     QTest::mouseClick(list()->viewport(), Qt::RightButton, {}, QPoint(20, 5));
     pressMenu("cmd_paste");
     QCOMPARE(files()->entries(),
@@ -208,7 +209,8 @@ void TestFileListPanel::handOverWithNothingMarkedAsksForFiles()
     m_window->setSelection({QStringLiteral("earlier.drw")});
     files()->setEntries({QStringLiteral("a.drw")}, false);
     click(control<QPushButton>(m_window.get(), "cmd_file"));
-    QCOMPARE(platform::MessageBox::recorded(), QStringList{QStringLiteral("Bitte Dateien auswählen !")});
+    QCOMPARE(platform::MessageBox::recorded(),
+             QStringList{QStringLiteral("Bitte Dateien auswählen !")});
     QVERIFY(m_window->selection().isEmpty());
     QVERIFY(control<QWidget>(m_window.get(), "Frame3")->isVisible());
     QVERIFY(!control<QWidget>(m_window.get(), "Frame2")->isVisible());

@@ -141,9 +141,12 @@ void TestStartup::shutdownWithMapkeyWindowNeverOpened_data()
     QTest::addColumn<bool>("present");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("absent") << false << "" << "ds";
-    QTest::newRow("stored") << true << "+;%bb;%00;" << "+;%bb;%00;";
-    QTest::newRow("stored empty") << true << "" << "";
+    QTest::newRow("absent") << false << ""
+                            << "ds";
+    QTest::newRow("stored") << true << "+;%bb;%00;"
+                            << "+;%bb;%00;";
+    QTest::newRow("stored empty") << true << ""
+                                  << "";
 }
 
 void TestStartup::shutdownWithMapkeyWindowNeverOpened()
