@@ -10,9 +10,13 @@ namespace kettwerk {
 bool encodeBatchFile(const QString& batchText, const QStringList& selection,
                      const EightBitCodec& codec, QByteArray* bytes, QString* problem)
 {
-    const qsizetype bad = codec.encode(QString(batchText + QStringLiteral("\r\n")), *bytes);
-    if (bad < 0)
+    // Encoded in place and the line end added as bytes: the text of a long
+    // batch is tens of megabytes, and a joined copy would double that.
+    const qsizetype bad = codec.encode(batchText, *bytes);
+    if (bad < 0) {
+        bytes->append("\r\n", 2);
         return true;
+    }
     if (problem) {
         QString culprit;
         for (const QString& name : selection) {

@@ -35,8 +35,14 @@ qsizetype Windows1252Codec::encode(QStringView text, QByteArray& bytes) const
 {
     bytes.resize(text.size());
     char* out = bytes.data();
+    const char16_t* in = text.utf16();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int byte = byteFor(text[i].unicode());
+        // Mapkey text is nearly all ASCII; only the rest needs a look-up.
+        if (in[i] < 0x80) {
+            out[i] = char(in[i]);
+            continue;
+        }
+        const int byte = byteFor(in[i]);
         if (byte < 0)
             return i;
         out[i] = char(byte);

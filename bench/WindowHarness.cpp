@@ -1,0 +1,127 @@
+#include "WindowHarness.h"
+
+#include "FileList.h"
+#include "FileListPanel.h"
+#include "MainWindow.h"
+#include "MessageBox.h"
+#include "Shell.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace bench {
+namespace {
+
+struct Harness
+{
+    QTemporaryDir settingsDir;
+    QTemporaryDir workDir;
+    std::unique_ptr<kettwerk::ui::MainWindow> window;
+};
+
+std::unique_ptr<Harness> g_harness;
+
+template <typename T> T& named(const QString& name)
+{
+    T* found = window().findChild<T*>(name);
+    if (!found)
+        qFatal("control %s not found", qPrintable(name));
+    return *found;
+}
+
+} // namespace
+
+void startHarness()
+{
+    g_harness = std::make_unique<Harness>();
+    if (!g_harness->settingsDir.isValid() || !g_harness->workDir.isValid())
+        qFatal("no temporary folder");
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, g_harness->settingsDir.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       g_harness->settingsDir.path());
+    kettwerk::platform::MessageBox::setRecording(true);
+    kettwerk::platform::setShellOpenHook([](const QString&) { return 33; });
+
+    g_harness->window = std::make_unique<kettwerk::ui::MainWindow>();
+    named<QLineEdit>(QStringLiteral("txt_pro")).setText(g_harness->workDir.path());
+    g_harness->window->show();
+    settle();
+}
+
+void stopHarness()
+{
+    closeCompletionWindows();
+    g_harness->window->close();
+    settle();
+    g_harness.reset();
+}
+
+kettwerk::ui::MainWindow& window()
+{
+    return *g_harness->window;
+}
+
+kettwerk::ui::FileListPanel& panel()
+{
+    return named<kettwerk::ui::FileListPanel>(QStringLiteral("Frame3"));
+}
+
+kettwerk::FileList& fileList()
+{
+    return *panel().fileList();
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+void press(const QString& name)
+{
+    named<QAbstractButton>(name).click();
+}
+
+void closeCompletionWindows()
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QStringLiteral("frm_ok") && top->isVisible())
+            top->close();
+    }
+    // The windows delete themselves a little later.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
+}
+
+QList<bool> everySecond(int n)
+{
+    QList<bool> marks(n, false);
+    for (int i = 0; i < n; i += 2)
+        marks[i] = true;
+    return marks;
+}
+
+double peakMiB()
+{
+#ifdef __linux__
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            // "VmHWM:     123456 kB"
+            const QByteArray kib = line.mid(6).trimmed().split(' ').value(0);
+            return kib.toDouble() / 1024.0;
+        }
+    }
+#endif
+    return -1;
+}
+
+} // namespace bench
