@@ -19,6 +19,7 @@ BottomBar::BottomBar(QWidget* parent) : QGroupBox(parent)
     Label7 = new QLabel(QStringLiteral("Speicherort der Ausgabedatei:"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
     placeTwips(Label7, 120, 120, 2295, 255);
+    Label7->installEventFilter(this);
 
     txt_pro = new QLineEdit(QStringLiteral("C:\\temp\\"), this);
     txt_pro->setObjectName(QStringLiteral("txt_pro"));
@@ -50,6 +51,14 @@ void BottomBar::mousePressEvent(QMouseEvent* event)
     if (!childAt(event->position().toPoint()))
         Q_EMIT surfacePressed(event->button());
     event->accept(); // the window behind must not take it for its own surface
+}
+
+bool BottomBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label7 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        Q_EMIT headingClicked();
+    return QGroupBox::eventFilter(watched, event);
 }
 
 } // namespace kettwerk::ui

@@ -30,9 +30,12 @@ public:
 Q_SIGNALS:
     // A mouse button was pressed on the bar's bare surface.
     void surfacePressed(Qt::MouseButton button);
+    // The heading above the working folder was clicked.
+    void headingClicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace kettwerk::ui

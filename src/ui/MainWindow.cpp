@@ -2,13 +2,16 @@
 
 #include "BlockField.h"
 #include "BottomBar.h"
+#include "BrowserPanel.h"
 #include "ClickableImage.h"
 #include "CompletionWindow.h"
 #include "ConstructionPanel.h"
 #include "FileListPanel.h"
 #include "FolderTest.h"
+#include "HelpWindow.h"
 #include "Fonts.h"
 #include "MapkeyWindow.h"
+#include "OutputFolderPanel.h"
 #include "Platform.h"
 #include "SettingsKeys.h"
 #include "Templates.h"
@@ -100,6 +103,8 @@ void MainWindow::buildWindow()
     Frame1->hide();
 
     Frame3 = new FileListPanel(this);
+    Frame6 = new OutputFolderPanel(this);
+    Frame5 = new BrowserPanel(this);
 }
 
 void MainWindow::Form_Load()
@@ -118,6 +123,7 @@ void MainWindow::Form_Load()
     moveTwips(Frame4, twips(Frame4->x()), kBarTopTwips);
     moveTwips(Frame3, 1000, 600);
     Frame3->show();
+    Frame6->restoreFolder(Frame4->txt_pro->text());
 
     setStatus(QStringLiteral("Bitte Dateien wählen"));
 }
@@ -145,11 +151,22 @@ void MainWindow::Form_Unload()
 
 void MainWindow::unloadall()
 {
-    const QList<QPointer<QWidget>> others = {m_mapkeyWindow.data(), m_completionWindow.data()};
+    const QList<QPointer<QWidget>> others = {m_mapkeyWindow.data(), m_completionWindow.data(),
+                                             m_helpWindow.data()};
     for (const QPointer<QWidget>& window : others) {
         if (isLoaded(window))
             window->close();
     }
+}
+
+void MainWindow::Image1_Click()
+{
+    // Not modal and without an owner: it may stay open beside the main window.
+    if (!isLoaded(m_helpWindow))
+        m_helpWindow = new HelpWindow(frameGeometry());
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
 }
 
 void MainWindow::img_exit_Click()

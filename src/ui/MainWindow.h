@@ -13,6 +13,9 @@ class QPushButton;
 namespace kettwerk::ui {
 
 class BottomBar;
+class BrowserPanel;
+class HelpWindow;
+class OutputFolderPanel;
 class ClickableImage;
 class CompletionWindow;
 class ConstructionPanel;
@@ -68,6 +71,8 @@ private:
     void unloadall();
 
     void showConstructionPanel();
+    void Label7_Click();
+    void Image1_Click();
     void img_files_Click();
     void Form_MouseDown(Qt::MouseButton button, QPoint twipsPosition);
     void Form_MouseMove();
@@ -94,9 +99,12 @@ private:
     FileListPanel* Frame3 = nullptr;
     BottomBar* Frame4 = nullptr;
     ConstructionPanel* Frame1 = nullptr;
+    OutputFolderPanel* Frame6 = nullptr;
+    BrowserPanel* Frame5 = nullptr;
 
     QPointer<MapkeyWindow> m_mapkeyWindow;
     QPointer<CompletionWindow> m_completionWindow;
+    QPointer<HelpWindow> m_helpWindow;
     bool m_unloaded = false;
 };
 

@@ -4,14 +4,18 @@
 #include "BatchFile.h"
 #include "BlockField.h"
 #include "BottomBar.h"
+#include "BrowserPanel.h"
 #include "ClickableImage.h"
 #include "CompletionWindow.h"
 #include "ConfigInstaller.h"
 #include "ConstructionPanel.h"
+#include "FileList.h"
 #include "FileListPanel.h"
+#include "MenuPanel.h"
 #include "MainWindow.h"
 #include "MapkeyWindow.h"
 #include "MessageBox.h"
+#include "OutputFolderPanel.h"
 #include "OutputPath.h"
 #include "Platform.h"
 #include "Templates.h"
@@ -40,6 +44,20 @@ void MainWindow::connectControls()
     connect(construction, &QShortcut::activated, this, &MainWindow::showConstructionPanel);
     connect(Frame3, &FileListPanel::statusMessage, this, &MainWindow::setStatus);
     connect(Frame3, &FileListPanel::handedOver, Frame2, &QWidget::show);
+    connect(Frame3, &FileListPanel::browserRequested, Frame5, &QWidget::show);
+    connect(Frame5, &BrowserPanel::filesListed, this,
+            [this](const QStringList& names) { Frame3->fileList()->setEntries(names, false); });
+    connect(Frame5, &BrowserPanel::statusMessage, this, &MainWindow::setStatus);
+    connect(Frame5, &BrowserPanel::okPressed, Frame3->kontextmenue, &QWidget::hide);
+    connect(Frame6, &OutputFolderPanel::statusMessage, this, &MainWindow::setStatus);
+    connect(Frame6, &OutputFolderPanel::folderChosen, Frame4->txt_pro, &QLineEdit::setText);
+    connect(Frame4, &BottomBar::headingClicked, this, &MainWindow::Label7_Click);
+    connect(Image1, &ClickableImage::clicked, this, &MainWindow::Image1_Click);
+}
+
+void MainWindow::Label7_Click()
+{
+    Frame6->openAbove(Frame4->geometry());
 }
 
 QString MainWindow::batchFilePath() const

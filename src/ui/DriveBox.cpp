@@ -1,0 +1,71 @@
+#include "DriveBox.h"
+
+#include "Drives.h"
+#include "FolderList.h"
+#include "FolderTest.h"
+
+#include <QDir>
+#include <QSignalBlocker>
+
+namespace kettwerk::ui {
+
+DriveBox::DriveBox(const QString& objectName, QWidget* parent) : QComboBox(parent)
+{
+    setObjectName(objectName);
+    m_drive = platform::driveSource().driveOf(QDir::currentPath());
+    refresh();
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveBox::takeIndex);
+}
+
+void DriveBox::refresh()
+{
+    const QSignalBlocker quiet(this);
+    clear();
+    addItems(platform::driveSource().drives());
+    // A drive that the list no longer offers (or never did, such as a
+    // network path) stays shown while it is the current one.
+    if (!m_drive.isEmpty() && findText(m_drive) < 0)
+        addItem(m_drive);
+    setCurrentIndex(findText(m_drive));
+}
+
+void DriveBox::setDrive(const QString& drive)
+{
+    if (drive == m_drive || drive.isEmpty())
+        return;
+    if (findText(drive) < 0) {
+        const QSignalBlocker quiet(this);
+        addItem(drive);
+    }
+    // Runs takeIndex, and with it the change handler, before returning.
+    setCurrentIndex(findText(drive));
+}
+
+void DriveBox::takeIndex(int index)
+{
+    if (index < 0 || itemText(index) == m_drive)
+        return;
+    m_drive = itemText(index);
+    Q_EMIT driveChanged(m_drive);
+}
+
+void DriveBox::showPopup()
+{
+    refresh();
+    QComboBox::showPopup();
+}
+
+bool followDrive(DriveBox* drives, FolderList* folders)
+{
+    const platform::DriveSource& source = platform::driveSource();
+    const QString drive = drives->drive();
+    if (IstVerzeichnis(source.rootOf(drive)) && source.isReady(drive)) {
+        if (!folders->setPath(source.currentFolder(drive)))
+            folders->setPath(source.rootOf(drive));
+        return true;
+    }
+    drives->setDrive(source.driveOf(folders->path()));
+    return false;
+}
+
+} // namespace kettwerk::ui

@@ -1,0 +1,160 @@
+#include "HelpWindow.h"
+
+#include "Fonts.h"
+#include "Shell.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace kettwerk::ui {
+namespace {
+
+// The blanks at the ends of lines 1, 6, 11, 15, 20, 21, 25 and 29 belong to
+// the text, and the steps really are numbered 1, 2, 3, 5, 4.
+constexpr const char16_t* kUsageLines[] = {
+    u"Mit dem Kettwerk können mehrere Mapkeys für viele Dateien ",
+    u"ausgeführt werden.",
+    u"Die Funktionsweise ist wie folgt:",
+    u"1.) Liste der zu bearbeitenden Dateien in die Zwischenablage",
+    u"2.) Einfügen in die Liste von Kettwerk",
+    u"3.) Abzuarbeitende Mapkeys einstellen. Es wird eine Datei mit Namen doit.pro ",
+    u"erzeugt. Ablageort kann im Programm eingestellt werden.",
+    u"5.) Starten von Pro/ENGINEER",
+    u"4.) führen Sie den Mapkey auto in Pro/ENGINEER aus.",
+    u"",
+    u"Der Mapkey auto muß in der config.pro definiert sein. Er kann auch über einen ",
+    u"einfachen Klick in diesem Tool in die Konfiguration implementiert werden.",
+    u"",
+    u"! ***** Mapkey auto: *****",
+    u"mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit ",
+    u"zu;\\",
+    u"mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\",
+    u"mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\",
+    u"mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\",
+    u"mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate ",
+    u"`preferences` ",
+    u"`Open`;\\",
+    u"mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
+    u"mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
+    u"mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut ",
+    u"`preferences` `InputOpt`;\\",
+    u"mapkey(continued) ~ Activate `preferences` `Close`;%doit;",
+    u"",
+    u"Der Autor übernimmt keine Garantie für die Funktionsweise des Programms ",
+    u"oder eventuellen Datenverlust der durch die Verwendung des Programms enstanden ist.",
+};
+
+QLabel* addLabel(QWidget* parent, const char16_t* name, const QString& text, QRect place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromUtf16(name));
+    label->setGeometry(place);
+    return label;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_ownerFrame(ownerFrame)
+{
+    setObjectName(QStringLiteral("frm_help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Kettwerk Info"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/info.png")));
+    setFixedSize(px(6270), px(4800));
+    setFont(sansSerif(8.25));
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(grey);
+
+    Label1 = addLabel(this, u"Label1", QStringLiteral("Juni 2025, Kettwerk-Team"),
+                      twipsRect(240, 120, 1935, 255));
+
+    Text1 = new QPlainTextEdit(usageText(), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    placeTwips(Text1, 240, 360, 5895, 3735);
+
+    cmd_ok = new QPushButton(QStringLiteral("OK"), this);
+    cmd_ok->setObjectName(QStringLiteral("cmd_ok"));
+    placeTwips(cmd_ok, 2280, 4200, 1455, 495);
+
+    Label2 =
+        addLabel(this, u"Label2", QStringLiteral("Kontakt:"), twipsRect(3960, 4200, 1095, 255));
+
+    Label6 = addLabel(this, u"Label6", contactAddress(), twipsRect(3960, 4440, 2415, 255));
+    QFont link = sansSerif(8.25);
+    link.setUnderline(true);
+    Label6->setFont(link);
+    QPalette blue = Label6->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label6->setPalette(blue);
+    Label6->setCursor(Qt::PointingHandCursor);
+    Label6->setToolTip(QStringLiteral("E-Mail an den Autor"));
+    Label6->installEventFilter(this);
+
+    connect(cmd_ok, &QPushButton::clicked, this, &HelpWindow::cmd_ok_Click);
+
+    Form_Load();
+}
+
+QString HelpWindow::usageText()
+{
+    QString text;
+    for (const char16_t* line : kUsageLines) {
+        text += QString::fromUtf16(line);
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+QString HelpWindow::contactAddress()
+{
+    return QStringLiteral("kettwerk@example.org");
+}
+
+bool HelpWindow::ShellExec(const QString& Path, int /*WindowStyle*/, const QString& /*Operation*/)
+{
+    return platform::shellSucceeded(platform::shellOpen(Path));
+}
+
+void HelpWindow::Form_Load()
+{
+    const int offset = px(kOffsetTwips);
+    move(m_ownerFrame.topLeft() + QPoint(offset, offset));
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label6 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        if (release->button() == Qt::LeftButton &&
+            Label6->rect().contains(release->position().toPoint())) {
+            Label6_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::cmd_ok_Click()
+{
+    close();
+}
+
+void HelpWindow::Label6_Click()
+{
+    // A missing mail program shows nothing; the result is not looked at.
+    ShellExec(QStringLiteral("mailto:") + contactAddress(), 1, QStringLiteral("open"));
+}
+
+} // namespace kettwerk::ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QPushButton;
+
+namespace kettwerk::ui {
+
+class DriveBox;
+class FolderList;
+
+// Frame6, "Speicherort doit.pro": a drive box and a folder list for picking
+// the working folder. It lies outside the window's visible part until the
+// heading above the working folder opens it; "ok" hands the folder list's
+// path over and puts the panel away. The drive and folder stay as they are
+// between openings.
+class OutputFolderPanel : public QGroupBox
+{
+    Q_OBJECT
+public:
+    static constexpr int kWidthTwips = 2415;
+    static constexpr int kHeightTwips = 2655;
+
+    explicit OutputFolderPanel(QWidget* parent);
+
+    DriveBox* Drive2 = nullptr;
+    FolderList* Dir2 = nullptr;
+    QPushButton* cmd_ok = nullptr;
+
+    // At start: when `folder` exists, the folder list moves there and the
+    // drive box to its drive. A drive other than the one shown is a drive
+    // change, and Drive2_Change then moves the folder list on to that
+    // drive's current folder. A folder that does not exist changes nothing.
+    void restoreFolder(const QString& folder);
+
+    // Shows the panel directly above the bar with the geometry `bar`, flush
+    // with its left edge. Opening it again while it is shown only places it
+    // again.
+    void openAbove(const QRect& bar);
+
+Q_SIGNALS:
+    // "ok": the working folder is to become `folder`, as the folder list
+    // gives it (no trailing separator except for a root).
+    void folderChosen(const QString& folder);
+    void statusMessage(const QString& text);
+
+private:
+    void Drive2_Change();
+    void cmd_ok_Click();
+};
+
+} // namespace kettwerk::ui
