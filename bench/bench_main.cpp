@@ -7,6 +7,7 @@
 
 namespace bench {
 void registerWindowBenchmarks();
+void registerBrowserBenchmarks();
 }
 
 namespace {
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
         return 1;
     bench::startHarness();
     bench::registerWindowBenchmarks();
+    bench::registerBrowserBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     bench::stopHarness();
     benchmark::Shutdown();

@@ -77,6 +77,9 @@ QString MapkeyWindow::mapkeyNames() const
 void MapkeyWindow::Form_Load()
 {
     m_names->setText(m_settings.get(settings::kMapkeyNames, settings::kDefaultMapkeyNames));
+    // Selected, so that typing replaces the last names and Enter keeps them.
+    m_names->selectAll();
+    m_names->setFocus();
 }
 
 void MapkeyWindow::cmd_mapkeyok_Click()
