@@ -9,15 +9,11 @@
 #include "Twips.h"
 #include "WidgetLookup.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using namespace kettwerk;
 using kettwerk::ui::MainWindow;
@@ -30,24 +26,15 @@ private Q_SLOTS:
     void initTestCase();
     void init();
 
-    void firstRunUsesTheProEngineerFolderWhenItExists();
-    void firstRunFallsBackToTheProgramFolder();
-    void restoresStoredWorkingFolder_data();
-    void restoresStoredWorkingFolder();
-    void placesBarsAndShowsFirstStatus();
+    void workingFolderAtStart_data();
+    void workingFolderAtStart();
+    void startsWithItsDesignedLayout();
     void multiLineFunctionBlockRoundTrips();
-    void shutdownWithMapkeyWindowNeverOpened_data();
-    void shutdownWithMapkeyWindowNeverOpened();
-    void shutdownStoresWhatAnOpenMapkeyWindowShows();
-    void exitImageStoresSettingsAndClosesEveryWindow();
+    void shutdownStoresTheMapkeyNames_data();
+    void shutdownStoresTheMapkeyNames();
 
 private:
-    std::unique_ptr<MainWindow> start();
-    QString field(MainWindow* window, const char* name)
-    {
-        return control<QLineEdit>(window, name)->text();
-    }
-
+    platform::SettingsStore store() { return {}; }
     TestSettings m_settings;
     QTemporaryDir m_home;
 };
@@ -64,59 +51,46 @@ void TestStartup::init()
     QDir(m_home.path()).rmdir(QStringLiteral("ProEWildfire2"));
 }
 
-std::unique_ptr<MainWindow> TestStartup::start()
+void TestStartup::workingFolderAtStart_data()
 {
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    return window;
+    QTest::addColumn<bool>("proFolderExists");
+    QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
+    QTest::addColumn<QString>("expected");
+    const QString pro = m_home.path() + QStringLiteral("/ProEWildfire2/");
+    QTest::newRow("first run, folder exists") << true << QVariant() << pro;
+    QTest::newRow("first run, no folder")
+        << false << QVariant() << QCoreApplication::applicationDirPath();
+    QTest::newRow("stored, gone") << true << QVariant(QStringLiteral("/no/such/")) << "/no/such/";
+    QTest::newRow("stored empty") << true << QVariant(QString()) << "";
 }
 
-void TestStartup::firstRunUsesTheProEngineerFolderWhenItExists()
+void TestStartup::workingFolderAtStart()
 {
-    QVERIFY(QDir(m_home.path()).mkdir(QStringLiteral("ProEWildfire2")));
-    auto window = start();
-    QCOMPARE(field(window.get(), "txt_pro"), m_home.path() + QStringLiteral("/ProEWildfire2/"));
-    QCOMPARE(control<QLabel>(window.get(), "lbl_user")->text(), platform::loginName());
+    QFETCH(bool, proFolderExists);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, expected);
+    if (proFolderExists)
+        QVERIFY(QDir(m_home.path()).mkdir(QStringLiteral("ProEWildfire2")));
+    if (stored.isValid())
+        platform::SettingsStore().save(settings::kWorkingFolder, stored.toString());
+    MainWindow window;
+    QCOMPARE(control<QLineEdit>(&window, "txt_pro")->text(), expected);
+    QCOMPARE(control<QLabel>(&window, "lbl_user")->text(), platform::loginName());
 }
 
-void TestStartup::firstRunFallsBackToTheProgramFolder()
+void TestStartup::startsWithItsDesignedLayout()
 {
-    auto window = start();
-    QCOMPARE(field(window.get(), "txt_pro"), QCoreApplication::applicationDirPath());
-}
-
-void TestStartup::restoresStoredWorkingFolder_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("folder that exists") << QDir::tempPath();
-    QTest::newRow("folder that is gone") << "/no/such/folder/";
-    QTest::newRow("empty") << "";
-}
-
-void TestStartup::restoresStoredWorkingFolder()
-{
-    QFETCH(QString, stored);
-    QVERIFY(QDir(m_home.path()).mkdir(QStringLiteral("ProEWildfire2")));
-    platform::SettingsStore().save(settings::kWorkingFolder, stored);
-    auto window = start();
-    QCOMPARE(field(window.get(), "txt_pro"), stored);
-}
-
-void TestStartup::placesBarsAndShowsFirstStatus()
-{
-    auto window = start();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Kettwerk für Wildfire 2.0"));
-    QCOMPARE(field(window.get(), "lbl_status"), QStringLiteral("Bitte Dateien wählen"));
-    auto* bar = control<QWidget>(window.get(), "Frame4");
-    QCOMPARE(bar->y(), ui::px(6000 - 1095 - 500));
-    auto* files = control<QWidget>(window.get(), "Frame3");
-    QCOMPARE(files->pos(), QPoint(ui::px(1000), ui::px(600)));
-    QVERIFY(files->isVisible());
-    QVERIFY(!control<QWidget>(window.get(), "cmd_fcreate")->isVisible());
-    QVERIFY(!control<QWidget>(window.get(), "Frame2")->isVisible());
-    QVERIFY(!control<QWidget>(window.get(), "Frame1")->isVisible());
-    // The window cannot be resized.
-    QCOMPARE(window->minimumSize(), window->maximumSize());
+    MainWindow window;
+    window.show();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Kettwerk für Wildfire 2.0"));
+    QCOMPARE(control<QLineEdit>(&window, "lbl_status")->text(),
+             QStringLiteral("Bitte Dateien wählen"));
+    QCOMPARE(control<QWidget>(&window, "Frame4")->y(), ui::px(6000 - 1095 - 500));
+    QCOMPARE(control<QWidget>(&window, "Frame3")->pos(), QPoint(ui::px(1000), ui::px(600)));
+    QVERIFY(control<QWidget>(&window, "Frame3")->isVisible());
+    for (const char* hidden : {"cmd_fcreate", "Frame2", "Frame1", "kontextmenue", "txt_hand"})
+        QVERIFY2(!control<QWidget>(&window, hidden)->isVisible(), hidden);
+    QCOMPARE(window.minimumSize(), window.maximumSize()); // cannot be resized
 }
 
 void TestStartup::multiLineFunctionBlockRoundTrips()
@@ -124,65 +98,51 @@ void TestStartup::multiLineFunctionBlockRoundTrips()
     // Mixed line ends must come back exactly as stored.
     const QString block = QStringLiteral("`;\\\r\nmapkey(continued) ~ eins;\\\nzwei\r\n\r\ndrei");
     platform::SettingsStore().save(settings::kFunctionBlock, block);
-    auto window = start();
-    QCOMPARE(control<ui::BlockField>(window.get(), "txt_individ")->text(), block);
-    window->close();
+    MainWindow window;
+    QCOMPARE(control<ui::BlockField>(&window, "txt_individ")->text(), block);
+    window.close();
     QCOMPARE(platform::SettingsStore().get(settings::kFunctionBlock, {}), block);
 
     m_settings.clear();
-    auto fresh = start();
-    fresh->close();
+    MainWindow fresh;
+    fresh.close();
     QCOMPARE(platform::SettingsStore().get(settings::kFunctionBlock, {}),
              templates::storedFunctionBlock());
 }
 
-void TestStartup::shutdownWithMapkeyWindowNeverOpened_data()
+void TestStartup::shutdownStoresTheMapkeyNames_data()
 {
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
+    QTest::addColumn<QVariant>("shown");  // invalid: window never opened
     QTest::addColumn<QString>("expected");
-    QTest::newRow("absent") << false << ""
-                            << "ds";
-    QTest::newRow("stored") << true << "+;%bb;%00;"
-                            << "+;%bb;%00;";
-    QTest::newRow("stored empty") << true << ""
-                                  << "";
+    QTest::newRow("never opened, absent") << QVariant() << QVariant() << "ds";
+    QTest::newRow("never opened, stored")
+        << QVariant(QStringLiteral("+;%bb;")) << QVariant() << "+;%bb;";
+    QTest::newRow("never opened, stored empty") << QVariant(QString()) << QVariant() << "";
+    QTest::newRow("open with an edit")
+        << QVariant(QStringLiteral("old")) << QVariant(QStringLiteral("shown")) << "shown";
 }
 
-void TestStartup::shutdownWithMapkeyWindowNeverOpened()
+void TestStartup::shutdownStoresTheMapkeyNames()
 {
-    QFETCH(bool, present);
-    QFETCH(QString, stored);
+    QFETCH(QVariant, stored);
+    QFETCH(QVariant, shown);
     QFETCH(QString, expected);
-    if (present)
-        platform::SettingsStore().save(settings::kMapkeyNames, stored);
-    auto window = start();
-    window->close();
+    if (stored.isValid())
+        platform::SettingsStore().save(settings::kMapkeyNames, stored.toString());
+    MainWindow window;
+    window.show();
+    control<QLineEdit>(&window, "txt_pro")->setText(QStringLiteral("typed/folder"));
+    if (shown.isValid()) {
+        click(control<QWidget>(&window, "cmd_mapkey"));
+        control<QLineEdit>(openWindow("frm_mapkeyneu"), "txt_mapkeyname")
+            ->setText(shown.toString());
+    }
+    click(control<QWidget>(&window, "img_exit"));
+    QVERIFY(!window.isVisible());
+    QVERIFY(!openWindow("frm_mapkeyneu"));
     QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, QStringLiteral("absent")),
              expected);
-}
-
-void TestStartup::shutdownStoresWhatAnOpenMapkeyWindowShows()
-{
-    auto window = start();
-    click(control<QPushButton>(window.get(), "cmd_mapkey"));
-    QWidget* names = openWindow("frm_mapkeyneu");
-    QVERIFY(names);
-    control<QLineEdit>(names, "txt_mapkeyname")->setText(QStringLiteral("shown"));
-    window->close();
-    QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, {}), QStringLiteral("shown"));
-    QTRY_VERIFY(!openWindow("frm_mapkeyneu"));
-}
-
-void TestStartup::exitImageStoresSettingsAndClosesEveryWindow()
-{
-    auto window = start();
-    control<QLineEdit>(window.get(), "txt_pro")->setText(QStringLiteral("typed/folder"));
-    click(control<QPushButton>(window.get(), "cmd_mapkey"));
-    QVERIFY(openWindow("frm_mapkeyneu"));
-    click(control<QWidget>(window.get(), "img_exit"));
-    QVERIFY(!window->isVisible());
-    QTRY_VERIFY(!openWindow("frm_mapkeyneu"));
     QCOMPARE(platform::SettingsStore().get(settings::kWorkingFolder, {}),
              QStringLiteral("typed/folder"));
 }

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "MainWindow.h"
+#include "MessageBox.h"
+#include "SettingsKeys.h"
+#include "SettingsStore.h"
+#include "TestEnvironment.h"
+#include "WidgetLookup.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// One shown main window per test, working in a temporary folder, with its
+// own settings and message boxes recorded instead of shown.
+class MainWindowFixture
+{
+public:
+    void open()
+    {
+        kettwerk::platform::MessageBox::setRecording(true);
+        kettwerk::platform::MessageBox::clearRecorded();
+        m_settings.clear();
+        QFile::remove(file(QStringLiteral("doit.pro")));
+        QFile::remove(file(QStringLiteral("config.pro")));
+        kettwerk::platform::SettingsStore().save(kettwerk::settings::kWorkingFolder,
+                                                 m_folder.path());
+        window = std::make_unique<kettwerk::ui::MainWindow>();
+        window->show();
+        QTest::qWaitForWindowExposed(window.get());
+    }
+
+    void close()
+    {
+        window->close();
+        window.reset();
+    }
+
+    template <typename T = QWidget> T* find(const char* name)
+    {
+        return control<T>(window.get(), name);
+    }
+
+    void press(const char* name) { click(find(name)); }
+    QString text(const char* name) { return find<QLineEdit>(name)->text(); }
+    QString file(const QString& name) const { return m_folder.filePath(name); }
+    QString folder() const { return m_folder.path(); }
+    static QStringList messages() { return kettwerk::platform::MessageBox::recorded(); }
+
+    std::unique_ptr<kettwerk::ui::MainWindow> window;
+
+private:
+    TestSettings m_settings;
+    QTemporaryDir m_folder;
+};
