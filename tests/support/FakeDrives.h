@@ -20,55 +20,35 @@ public:
 
     explicit FakeDrives(QList<Drive> drives) : m_drives(std::move(drives))
     {
+        for (const Drive& drive : m_drives)
+            m_names.append(drive.name);
         kettwerk::platform::setDriveSource(this);
     }
     ~FakeDrives() override { kettwerk::platform::setDriveSource(nullptr); }
-    FakeDrives(const FakeDrives&) = delete;
-    FakeDrives& operator=(const FakeDrives&) = delete;
 
-    QStringList drives() const override
-    {
-        QStringList names;
-        for (const Drive& drive : m_drives)
-            names.append(drive.name);
-        return names;
-    }
-
+    QStringList drives() const override { return m_names; }
     // The drive whose root holds the path, the deepest root winning.
     QString driveOf(const QString& path) const override
     {
-        const QString full = kettwerk::platform::fullFolderPath(path);
-        QString best;
-        qsizetype bestLength = -1;
+        const QString full = kettwerk::platform::fullFolderPath(path) + QDir::separator();
+        Drive best;
         for (const Drive& drive : m_drives) {
-            const QString root = kettwerk::platform::fullFolderPath(drive.root);
-            const bool inside = full == root || full.startsWith(root + QDir::separator());
-            if (inside && root.size() > bestLength) {
-                best = drive.name;
-                bestLength = root.size();
-            }
+            const QString root = kettwerk::platform::fullFolderPath(drive.root) + QDir::separator();
+            if (full.startsWith(root) && root.size() > best.root.size())
+                best = {drive.name, root};
         }
-        return best;
+        return best.name;
     }
-
-    QString rootOf(const QString& drive) const override
-    {
-        for (const Drive& known : m_drives) {
-            if (known.name == drive)
-                return known.root;
-        }
-        return {};
-    }
-
-    bool isReady(const QString& drive) const override
-    {
-        for (const Drive& known : m_drives) {
-            if (known.name == drive)
-                return known.ready;
-        }
-        return false;
-    }
+    QString rootOf(const QString& drive) const override { return find(drive).root; }
+    bool isReady(const QString& drive) const override { return find(drive).ready; }
 
 private:
+    Drive find(const QString& name) const
+    {
+        const auto known = m_names.indexOf(name);
+        return known < 0 ? Drive{{}, {}, false} : m_drives.at(known);
+    }
+
     QList<Drive> m_drives;
+    QStringList m_names;
 };

@@ -11,15 +11,11 @@ inline bool makeTree(const QString& root, const QStringList& entries)
 {
     for (const QString& entry : entries) {
         const QString path = QDir(root).filePath(entry);
-        if (entry.endsWith(QLatin1Char('/'))) {
-            if (!QDir().mkpath(path))
-                return false;
-            continue;
-        }
-        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        const bool folder = entry.endsWith(u'/');
+        if (!QDir().mkpath(folder ? path : QFileInfo(path).absolutePath()))
             return false;
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!folder && !file.open(QIODevice::WriteOnly))
             return false;
     }
     return true;

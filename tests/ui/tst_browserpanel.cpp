@@ -1,300 +1,275 @@
 #include "BrowserPanel.h"
 #include "DriveBox.h"
 #include "FakeDrives.h"
+#include "FileBox.h"
 #include "FolderList.h"
 #include "FolderTree.h"
+#include "OutputFolderPanel.h"
 #include "WidgetLookup.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using namespace kettwerk;
 using namespace kettwerk::ui;
+using namespace Qt::StringLiterals;
 
-namespace {
-
-// "a b" gives {"a", "b"}.
-QStringList names(const char16_t* spaced)
-{
-    return QString::fromUtf16(spaced).split(u' ', Qt::SkipEmptyParts);
-}
-
-} // namespace
-
-// The browser panel "Dateiliste": how folder, path text, drive and filter
+// The two browsers, "Dateiliste" and "Speicherort doit.pro", and the folder
+// list and file box they are made of: how folder, path text, drive and filter
 // changes run into each other and refill the file list.
 class TestBrowserPanel : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-
-    void pickingAFilterRefillsFromTheCurrentFolder_data();
-    void pickingAFilterRefillsFromTheCurrentFolder();
-    void typedFilterWaitsForAClickOnAFolderLine();
-    void doubleClickOpensAndRefillsTwice_data();
-    void doubleClickOpensAndRefillsTwice();
-    void typingAPathStopsAtEveryFolderOnTheWay();
-    void okTakesTheFolderListsPath_data();
-    void okTakesTheFolderListsPath();
-    void driveChoiceFollowsOrFallsBack();
-    void unreadableFolderEmptiesTheList();
-
-private:
-    QString at(const QString& relative) const
-    {
-        return platform::fullFolderPath(m_root->filePath(relative));
-    }
-    QStringList lastListed() const { return m_listed->last().first().toStringList(); }
-    QString lastStatus() const
-    {
-        return m_status->isEmpty() ? QString() : m_status->last().first().toString();
-    }
-    void clickLine(const QString& text, bool twice);
-
-    const QString m_startFolder = QDir::currentPath();
-    std::unique_ptr<QTemporaryDir> m_root;
-    std::unique_ptr<QTemporaryDir> m_otherDrive;
-    std::unique_ptr<FakeDrives> m_drives;
+    QTemporaryDir m_root, m_other;
+    FakeDrives m_drives{QList<FakeDrives::Drive>{
+        {u"T"_s, m_root.path()}, {u"U"_s, m_other.path()}, {u"X"_s, u"/no/disc"_s, false}}};
     std::unique_ptr<QWidget> m_window;
     BrowserPanel* m_panel = nullptr;
-    std::unique_ptr<QSignalSpy> m_listed;
-    std::unique_ptr<QSignalSpy> m_status;
-};
+    OutputFolderPanel* m_output = nullptr;
+    std::unique_ptr<QSignalSpy> m_lists, m_status;
 
-void TestBrowserPanel::init()
-{
-    m_root = std::make_unique<QTemporaryDir>();
-    m_otherDrive = std::make_unique<QTemporaryDir>();
-    QVERIFY(makeTree(m_root->path(),
-                     {QStringLiteral("top.drw"), QStringLiteral("top.prt"),
-                      QStringLiteral("sub1/s1.drw"), QStringLiteral("sub1/s1.drw.2"),
-                      QStringLiteral("sub1/s1.prt"), QStringLiteral("sub1/S1.asm"),
-                      QStringLiteral("sub1/notes.txt"), QStringLiteral("sub1/deep/d.drw"),
-                      QStringLiteral("sub2/"), QStringLiteral("locked/l.drw")}));
-    QVERIFY(makeTree(m_otherDrive->path(), {QStringLiteral("u.drw")}));
-    m_drives = std::make_unique<FakeDrives>(QList<FakeDrives::Drive>{
-        {QStringLiteral("T"), m_root->path()},
-        {QStringLiteral("U"), m_otherDrive->path()},
-        {QStringLiteral("X"), QStringLiteral("/no/disc/in/drive"), false}});
-    // The program was started in sub1.
-    QVERIFY(QDir::setCurrent(m_root->filePath(QStringLiteral("sub1"))));
+    QString at(const QString& r) const { return platform::fullFolderPath(m_root.filePath(r)); }
+    QStringList listed() const
+    {
+        return m_lists->value(m_lists->size() - 1).value(0).toStringList();
+    }
+    void clickLine(const QString& text, bool twice)
+    {
+        FolderList* list = m_panel->Dir1;
+        QTreeWidgetItem* line = list->findItems(text, Qt::MatchRecursive).value(0);
+        QVERIFY2(line, qPrintable(text));
+        list->scrollToItem(line);
+        // A user's double click begins with a plain click.
+        const QPoint centre = list->visualItemRect(line).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    }
 
-    m_window = std::make_unique<QWidget>();
-    m_panel = new BrowserPanel(m_window.get());
-    m_listed = std::make_unique<QSignalSpy>(m_panel, &BrowserPanel::filesListed);
-    m_status = std::make_unique<QSignalSpy>(m_panel, &BrowserPanel::statusMessage);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(makeTree(m_root.path(), {u"top.drw"_s, u"top.prt"_s, u"Zed/"_s, u".hidden/"_s,
+                                         u"sub1/s1.drw"_s, u"sub1/s1.drw.2"_s, u"sub1/s1.prt"_s,
+                                         u"sub1/S1.asm"_s, u"sub1/notes.txt"_s,
+                                         u"sub1/deep/d.drw"_s, u"sub2/"_s, u"locked/l.drw"_s}));
+        QVERIFY(makeTree(m_other.path(), {u"u.drw"_s, u"elsewhere/"_s}));
+        // The program was started in sub1.
+        QVERIFY(QDir::setCurrent(at(u"sub1"_s)));
+    }
 
-void TestBrowserPanel::cleanup()
-{
-    m_window.reset();
-    m_drives.reset();
-    QDir::setCurrent(m_startFolder);
-    QFile::setPermissions(at(QStringLiteral("locked")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
+    void init()
+    {
+        m_window = std::make_unique<QWidget>();
+        m_panel = new BrowserPanel(m_window.get());
+        m_output = new OutputFolderPanel(m_window.get());
+        m_lists = std::make_unique<QSignalSpy>(m_panel, &BrowserPanel::filesListed);
+        m_status = std::make_unique<QSignalSpy>(m_panel, &BrowserPanel::statusMessage);
+        m_window->show();
+        m_panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
 
-void TestBrowserPanel::clickLine(const QString& text, bool twice)
-{
-    FolderList* dir = m_panel->Dir1;
-    const QList<QTreeWidgetItem*> found =
-        dir->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    QVERIFY2(!found.isEmpty(), qPrintable(text));
-    // A user's double click begins with a plain click.
-    const QPoint centre = dir->visualItemRect(found.last()).center();
-    QTest::mouseClick(dir->viewport(), Qt::LeftButton, {}, centre);
-    if (twice)
-        QTest::mouseDClick(dir->viewport(), Qt::LeftButton, {}, centre);
-}
+    void folderListShowsFoldersAndOpensOnEnter()
+    {
+        FolderList list(u"Dir1"_s, nullptr);
+        QVERIFY(list.setPath(m_root.path()));
+        // The folders from the root down, each a level deeper, then the
+        // visible subfolders one level below the open one, by name.
+        QStringList shown, expected;
+        for (QTreeWidgetItemIterator it(&list); *it; ++it) {
+            int depth = 0;
+            for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+                ++depth;
+            shown << QString::number(depth) + u' ' + (*it)->text(0);
+        }
+        for (QDir up(m_root.path()); !up.isRoot(); up.cdUp())
+            expected.prepend(up.dirName());
+        expected.prepend(QDir::toNativeSeparators(QDir::rootPath()));
+        const qsizetype below = expected.size();
+        expected << u"locked"_s << u"sub1"_s << u"sub2"_s << u"Zed"_s;
+        for (qsizetype i = 0; i < expected.size(); ++i)
+            expected[i] = QString::number(qMin(i, below)) + u' ' + expected[i];
+        QCOMPARE(shown, expected);
+        QCOMPARE(list.selectedPath(), at(u"."_s));
+        // The same folder written otherwise, or a file, changes nothing.
+        QSignalSpy changes(&list, &FolderList::pathChanged);
+        QVERIFY(list.setPath(m_root.path() + u'/'));
+        QVERIFY(!list.setPath(at(u"top.drw"_s)));
+        list.setCurrentItem(list.findItems(u"sub2"_s, Qt::MatchRecursive).value(0));
+        QTest::keyClick(&list, Qt::Key_Return);
+        QCOMPARE(list.path(), at(u"sub2"_s));
+        QCOMPARE(changes.count(), 1);
+    }
 
-void TestBrowserPanel::pickingAFilterRefillsFromTheCurrentFolder_data()
-{
-    QTest::addColumn<int>("item");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("parts") << 1 << names(u"s1.prt");
-    QTest::newRow("assemblies") << 2 << names(u"S1.asm");
-}
+    void fileBoxListsMatchingFilesByName()
+    {
+        const QString folder = m_other.filePath(u"files"_s);
+        // Hidden files and folders are no files to show.
+        QVERIFY(makeTree(folder,
+                         {u"zeta.drw.12"_s, u"bracket.drw"_s, u"bracket.drw.3"_s, u"Anchor.DRW"_s,
+                          u"a[1].drw"_s, u"part.prt"_s, u".hidden.drw"_s, u"folder.drw/"_s}));
+        FileBox box(nullptr);
+        box.setPath(folder);
+        box.setPattern(u"*.drw*"_s);
+        QCOMPARE(box.files(),
+                 u"a[1].drw Anchor.DRW bracket.drw bracket.drw.3 zeta.drw.12"_s.split(u' '));
+        // The same filter set again reads again, as a click on a folder line does.
+        QVERIFY(makeTree(folder, {u"new.drw"_s}));
+        box.setPattern(u"*.drw*"_s);
+        QVERIFY(box.files().contains(u"new.drw"_s));
+        box.setPath(folder + u"/vanished"_s);
+        QVERIFY(box.files().isEmpty());
+        QVERIFY(box.listFailed());
+    }
 
-void TestBrowserPanel::pickingAFilterRefillsFromTheCurrentFolder()
-{
-    QFETCH(int, item);
-    QFETCH(QStringList, expected);
-    m_panel->show();
-    QComboBox* combo = m_panel->Combo1;
-    combo->showPopup();
-    QAbstractItemView* popup = combo->view();
-    QTRY_VERIFY(popup->isVisible());
-    const QRect line = popup->visualRect(combo->model()->index(item, 0));
-    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, line.center());
+    void filterTakesEffectOnAFolderClickAPickOrOk()
+    {
+        QSignalSpy ok(m_panel, &BrowserPanel::okPressed);
+        QLineEdit* filter = m_panel->Combo1->lineEdit();
+        const auto type = [filter](const QString& text) {
+            filter->selectAll();
+            QTest::keyClicks(filter, text);
+        };
+        type(u"*.prt*"_s);
+        QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(m_lists->count(), 0);
+        // "ok" right after opening reads the folder list's folder.
+        click(m_panel->cmd_okfiles);
+        QVERIFY(m_panel->isHidden());
+        QCOMPARE(ok.count(), 1);
+        QCOMPARE(m_panel->txt_path->text(), at(u"sub1"_s));
+        QCOMPARE(listed(), QStringList{u"s1.prt"_s});
+        // The clicked line is "deep", but the folder that is open is read.
+        m_panel->show();
+        type(u"*.asm*"_s);
+        clickLine(u"deep"_s, false);
+        QCOMPARE(listed(), QStringList{u"S1.asm"_s});
+        // The path text already holds the folder: assigning it its own text
+        // counts as a change, so "ok" applies the typed filter.
+        type(u"*.prt*"_s);
+        click(m_panel->cmd_okfiles);
+        QCOMPARE(listed(), QStringList{u"s1.prt"_s});
+        // A filter picked from the list refills at once.
+        m_panel->show();
+        QComboBox* combo = m_panel->Combo1;
+        combo->showPopup();
+        QTRY_VERIFY(combo->view()->isVisible());
+        const QRect asmLine = combo->view()->visualRect(combo->model()->index(2, 0));
+        m_lists->clear();
+        QTest::mouseClick(combo->view()->viewport(), Qt::LeftButton, {}, asmLine.center());
+        QCOMPARE(m_lists->count(), 1);
+        QCOMPARE(listed(), QStringList{u"S1.asm"_s});
+    }
 
-    QCOMPARE(m_listed->count(), 1);
-    QCOMPARE(lastListed(), expected);
-    QCOMPARE(m_panel->Dir1->path(), at(QStringLiteral("sub1")));
-}
+    void doubleClickOpensAndRefillsTwice()
+    {
+        // A subfolder, an ancestor two levels up, a folder without matches.
+        const struct
+        {
+            QString line, opened;
+            QStringList expected;
+        } steps[] = {{u"deep"_s, u"sub1/deep"_s, {u"d.drw"_s}},
+                     {QDir(m_root.path()).dirName(), u"."_s, {u"top.drw"_s}},
+                     {u"sub2"_s, u"sub2"_s, {}}};
+        QSignalSpy changes(m_panel->Dir1, &FolderList::pathChanged);
+        for (const auto& step : steps) {
+            m_lists->clear();
+            clickLine(step.line, true);
+            QCOMPARE(m_panel->Dir1->path(), at(step.opened));
+            QCOMPARE(m_panel->txt_path->text(), at(step.opened));
+            // The click that begins the double click reads the old folder,
+            // the double click the new one; each fills the list twice, once
+            // in the path text's handler and once in the folder list's.
+            QCOMPARE(m_lists->count(), 4);
+            QCOMPARE(m_lists->at(0), m_lists->at(1));
+            QCOMPARE(m_lists->at(2), m_lists->at(3));
+            QCOMPARE(listed(), step.expected);
+        }
+        QCOMPARE(changes.count(), 3);
+        QCOMPARE(m_status->count(), 0);
+    }
 
-void TestBrowserPanel::typedFilterWaitsForAClickOnAFolderLine()
-{
-    m_panel->show();
-    QLineEdit* filter = m_panel->Combo1->lineEdit();
-    filter->selectAll();
-    QTest::keyClicks(filter, QStringLiteral("*.prt*"));
-    QTest::keyClick(filter, Qt::Key_Return);
-    QCOMPARE(m_listed->count(), 0);
+    void typingAPathStopsAtEveryFolderOnTheWay()
+    {
+        // A folder on the way is opened at once; a file at the end is not.
+        QLineEdit* path = m_panel->txt_path;
+        path->clear();
+        const QString typed = m_root.path() + u"/sub1/deep/d.drw"_s;
+        for (const QChar c : typed) {
+            const qsizetype before = m_lists->count();
+            const QString folderBefore = m_panel->Dir1->path();
+            QTest::keyClick(path, c.toLatin1());
+            const bool folder = QFileInfo(path->text()).isDir();
+            QVERIFY2((m_lists->count() > before) == folder, qPrintable(path->text()));
+            QCOMPARE(m_panel->Dir1->path(),
+                     folder ? platform::fullFolderPath(path->text()) : folderBefore);
+        }
+        QCOMPARE(path->text(), typed);
+        QCOMPARE(m_panel->Dir1->path(), at(u"sub1/deep"_s));
+        QCOMPARE(listed(), QStringList{u"d.drw"_s});
+    }
 
-    // The clicked line is "deep", but the folder that is open is read.
-    clickLine(QStringLiteral("deep"), false);
-    QCOMPARE(lastListed(), names(u"s1.prt"));
-    QCOMPARE(m_panel->Dir1->path(), at(QStringLiteral("sub1")));
-    QCOMPARE(m_panel->txt_path->text(), at(QStringLiteral("sub1")));
-}
-
-void TestBrowserPanel::doubleClickOpensAndRefillsTwice_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("opened");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("subfolder") << "sub1"
-                               << "deep"
-                               << "sub1/deep" << names(u"d.drw");
-    QTest::newRow("folder without matches") << "."
-                                            << "sub2"
-                                            << "sub2" << QStringList{};
-    QTest::newRow("parent") << "sub1"
-                            << "<parent>"
-                            << "." << names(u"top.drw");
-}
-
-void TestBrowserPanel::doubleClickOpensAndRefillsTwice()
-{
-    QFETCH(QString, start);
-    QFETCH(QString, line);
-    QFETCH(QString, opened);
-    QFETCH(QStringList, expected);
-    m_panel->show();
-    QVERIFY(m_panel->Dir1->setPath(at(start)));
-    if (line == QStringLiteral("<parent>"))
-        line = QFileInfo(m_root->path()).fileName();
-    QSignalSpy changes(m_panel->Dir1, &FolderList::pathChanged);
-    m_listed->clear();
-
-    clickLine(line, true);
-    QCOMPARE(m_panel->Dir1->path(), at(opened));
-    QCOMPARE(m_panel->txt_path->text(), at(opened));
-    QCOMPARE(changes.count(), 1);
-    // The click that begins the double click reads the old folder, the
-    // double click the new one; each fills the list twice, once in the path
-    // text's handler and once in the folder list's.
-    QCOMPARE(m_listed->count(), 4);
-    QCOMPARE(m_listed->at(0).first().toStringList(), m_listed->at(1).first().toStringList());
-    QCOMPARE(m_listed->at(2).first().toStringList(), expected);
-    QCOMPARE(lastListed(), expected);
-    QCOMPARE(m_status->count(), 0);
-}
-
-void TestBrowserPanel::typingAPathStopsAtEveryFolderOnTheWay()
-{
-    m_panel->show();
-    QLineEdit* path = m_panel->txt_path;
-    path->clear();
-    const QString typed = m_root->path() + QStringLiteral("/sub1/deep");
-    QString sofar;
-    for (const QChar c : typed) {
-        const qsizetype before = m_listed->count();
-        const QString folderBefore = m_panel->Dir1->path();
-        QTest::keyClick(path, c.toLatin1());
-        sofar += c;
-        QCOMPARE(path->text(), sofar);
-        if (QFileInfo(sofar).isDir()) {
-            QVERIFY2(m_listed->count() > before, qPrintable(sofar));
-            QCOMPARE(m_panel->Dir1->path(), platform::fullFolderPath(sofar));
-        } else {
-            QVERIFY2(m_listed->count() == before, qPrintable(sofar));
-            QCOMPARE(m_panel->Dir1->path(), folderBefore);
+    void driveNotReadyFallsBackInBothBrowsers()
+    {
+        for (const bool browser : {true, false}) {
+            DriveBox* drives = browser ? m_panel->Drive1 : m_output->Drive2;
+            FolderList* folders = browser ? m_panel->Dir1 : m_output->Dir2;
+            QSignalSpy status(browser ? static_cast<QWidget*>(m_panel) : m_output,
+                              SIGNAL(statusMessage(QString)));
+            QVERIFY(folders->setPath(at(u"sub1/deep"_s)));
+            m_lists->clear();
+            drives->setCurrentIndex(drives->findText(u"X"_s));
+            QCOMPARE(drives->currentText(), u"T"_s);
+            // Back on T, the folder list goes to T's current folder, not to deep.
+            QCOMPARE(folders->path(), at(u"sub1"_s));
+            QCOMPARE(listed(), browser ? u"s1.drw s1.drw.2"_s.split(u' ') : QStringList{});
+            QCOMPARE(status.count(), 1);
+            QCOMPARE(status.first().first().toString(), u"Laufwerk nicht verfügbar !"_s);
         }
     }
-    QCOMPARE(m_panel->Dir1->path(), at(QStringLiteral("sub1/deep")));
-    QCOMPARE(lastListed(), names(u"d.drw"));
-}
 
-void TestBrowserPanel::okTakesTheFolderListsPath_data()
-{
-    QTest::addColumn<bool>("pathTextAlreadyThere");
-    QTest::newRow("right after opening") << false;
-    QTest::newRow("path text already shows the folder") << true;
-}
-
-void TestBrowserPanel::okTakesTheFolderListsPath()
-{
-    QFETCH(bool, pathTextAlreadyThere);
-    QSignalSpy ok(m_panel, &BrowserPanel::okPressed);
-    m_panel->show();
-    if (pathTextAlreadyThere) {
-        m_panel->txt_path->setText(at(QStringLiteral("sub1")));
-        QCOMPARE(lastListed(), names(u"s1.drw s1.drw.2"));
+    void unreadableFolderEmptiesTheList()
+    {
+        const QString locked = at(u"locked"_s);
+        QVERIFY(QFile::setPermissions(locked, {}));
+        const auto restore = qScopeGuard([&locked] {
+            QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (platform::listFiles(locked).ok)
+            QSKIP("folder permissions are not enforced for this user (root)");
+        m_panel->txt_path->setText(at(u"."_s));
+        QVERIFY(!listed().isEmpty());
+        m_panel->txt_path->setText(locked);
+        QCOMPARE(m_panel->Dir1->path(), locked);
+        QVERIFY(listed().isEmpty());
+        const QString said = m_status->value(m_status->size() - 1).value(0).toString();
+        QVERIFY2(said.contains(locked), qPrintable(said));
     }
-    // Typed, not picked: "ok" applies it either way, since assigning the
-    // path text its own text counts as a change.
-    m_panel->Combo1->lineEdit()->selectAll();
-    QTest::keyClicks(m_panel->Combo1->lineEdit(), QStringLiteral("*.prt*"));
-    m_listed->clear();
 
-    click(m_panel->cmd_okfiles);
-    QVERIFY(m_panel->isHidden());
-    QCOMPARE(ok.count(), 1);
-    QCOMPARE(m_panel->txt_path->text(), at(QStringLiteral("sub1")));
-    QVERIFY(!m_listed->isEmpty());
-    QCOMPARE(lastListed(), names(u"s1.prt"));
-}
-
-void TestBrowserPanel::driveChoiceFollowsOrFallsBack()
-{
-    m_panel->show();
-    QVERIFY(m_panel->Dir1->setPath(at(QStringLiteral("sub1/deep"))));
-    DriveBox* drives = m_panel->Drive1;
-
-    m_status->clear();
-    drives->setCurrentIndex(drives->findText(QStringLiteral("X")));
-    QCOMPARE(drives->drive(), QStringLiteral("T"));
-    // Back on T, the folder list goes to T's current folder, not to deep.
-    QCOMPARE(m_panel->Dir1->path(), at(QStringLiteral("sub1")));
-    QCOMPARE(lastListed(), names(u"s1.drw s1.drw.2"));
-    QCOMPARE(m_status->count(), 1);
-    QCOMPARE(lastStatus(), QStringLiteral("Laufwerk nicht verfügbar !"));
-
-    drives->setCurrentIndex(drives->findText(QStringLiteral("U")));
-    QCOMPARE(m_panel->Dir1->path(), platform::fullFolderPath(m_otherDrive->path()));
-    QCOMPARE(lastListed(), names(u"u.drw"));
-    QCOMPARE(m_status->count(), 1);
-}
-
-void TestBrowserPanel::unreadableFolderEmptiesTheList()
-{
-    const QString locked = at(QStringLiteral("locked"));
-    QVERIFY(QFile::setPermissions(locked, {}));
-    if (platform::listFiles(locked).ok)
-        QSKIP("folder permissions are not enforced for this user (root)");
-    m_panel->show();
-    m_panel->txt_path->setText(at(QStringLiteral(".")));
-    QVERIFY(!lastListed().isEmpty());
-
-    m_panel->txt_path->setText(locked);
-    QCOMPARE(m_panel->Dir1->path(), locked);
-    QVERIFY(lastListed().isEmpty());
-    QVERIFY2(lastStatus().contains(locked), qPrintable(lastStatus()));
-}
+    void outputFolderIsRestoredWithItsDrive()
+    {
+        QSignalSpy status(m_output, &OutputFolderPanel::statusMessage);
+        m_output->restoreFolder(at(u"sub2"_s));
+        QCOMPARE(m_output->Dir2->path(), at(u"sub2"_s));
+        QCOMPARE(m_output->Drive2->currentText(), u"T"_s);
+        // On another drive, the drive box's change moves the folder list on
+        // to that drive's current folder.
+        m_output->restoreFolder(m_other.filePath(u"elsewhere"_s));
+        QCOMPARE(m_output->Dir2->path(), platform::fullFolderPath(m_other.path()));
+        QCOMPARE(m_output->Drive2->currentText(), u"U"_s);
+        // A folder on no known drive leaves the drive box as it is.
+        m_output->restoreFolder(QDir::tempPath());
+        QCOMPARE(m_output->Drive2->currentText(), u"U"_s);
+        QCOMPARE(status.count(), 0);
+    }
+};
 
 QTEST_MAIN(TestBrowserPanel)
 #include "tst_browserpanel.moc"

@@ -1,133 +1,153 @@
 #include "FileList.h"
 #include "FileListPanel.h"
 #include "FolderList.h"
+#include "FolderTree.h"
 #include "HelpWindow.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
-#include "TestEnvironment.h"
+#include "MainWindowFixture.h"
+#include "Shell.h"
 #include "Twips.h"
-#include "WidgetLookup.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
+#include <QCryptographicHash>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
-#include <memory>
-
 using namespace kettwerk;
-using kettwerk::ui::MainWindow;
+using namespace Qt::StringLiterals;
+using ui::HelpWindow;
+using ui::px;
 
 // The browser, the output folder chooser and the info window inside the
-// running main window.
+// running main window, and the info window's text and shell opening.
 class TestBrowsing : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void browserFillsTheFileList();
-    void chosenFolderReceivesDoit();
-    void infoWindowOpensOnceBesideTheMainWindow();
-
-private:
-    QWidget* find(const char* name) { return control<QWidget>(m_window.get(), name); }
-
-    TestSettings m_settings;
-    QTemporaryDir m_start;
+    MainWindowFixture m_ui;
     QTemporaryDir m_parts;
-    std::unique_ptr<MainWindow> m_window;
-};
+    QStringList m_opened;
+    int m_shellResult = 0;
 
-void TestBrowsing::initTestCase()
-{
-    platform::MessageBox::setRecording(true);
-    for (const char* name : {"b.drw", "a.drw.2", "c.prt", "notes.txt"}) {
-        QFile file(m_parts.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(makeTree(m_parts.path(), {u"b.drw"_s, u"a.drw.2"_s, u"c.prt"_s, u"notes.txt"_s}));
+        platform::setShellOpenHook([this](const QString& path) {
+            m_opened.append(path);
+            return m_shellResult;
+        });
     }
-}
+    void init()
+    {
+        m_opened.clear();
+        m_ui.open();
+    }
+    void cleanup() { m_ui.close(); }
 
-void TestBrowsing::init()
-{
-    m_settings.clear();
-    platform::MessageBox::clearRecorded();
-    platform::SettingsStore().save(settings::kWorkingFolder, m_start.path());
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
+    void browserFillsTheFileList()
+    {
+        QTest::mouseClick(m_ui.find("List_File1")->findChild<QWidget*>(u"qt_scrollarea_viewport"_s),
+                          Qt::RightButton, {}, QPoint(20, 5));
+        m_ui.press("filebrowser");
+        QVERIFY(m_ui.find("Frame5")->isVisible());
+        m_ui.find<QLineEdit>("txt_path")->setText(m_parts.path());
+        FileList* files = m_ui.window->findChild<ui::FileListPanel*>()->fileList();
+        QCOMPARE(files->entries(), (QStringList{u"a.drw.2"_s, u"b.drw"_s}));
+        QVERIFY(files->markedEntries().isEmpty());
+        m_ui.press("cmd_okfiles");
+        QVERIFY(!m_ui.find("Frame5")->isVisible());
+        QVERIFY(!m_ui.find("kontextmenue")->isVisible());
+        QCOMPARE(files->count(), 2);
+    }
 
-void TestBrowsing::cleanup()
-{
-    m_window->close();
-    m_window.reset();
-}
+    void chosenFolderReceivesDoit()
+    {
+        m_ui.press("Label7");
+        QWidget* chooser = m_ui.find("Frame6");
+        QVERIFY(chooser->isVisible());
+        // Directly above the bottom bar, flush with its left edge.
+        QCOMPARE(chooser->geometry(), QRect(px(120), px(4405 - 2655), px(2415), px(2655)));
+        // Opened and confirmed at once: the folder it started on, unchanged.
+        m_ui.press("cmd_ok");
+        QCOMPARE(m_ui.text("txt_pro"), QDir(m_ui.folder()).path());
 
-void TestBrowsing::browserFillsTheFileList()
-{
-    QTest::mouseClick(find("List_File1")->findChild<QWidget*>(QStringLiteral("qt_scrollarea_viewport")),
-                      Qt::RightButton, {}, QPoint(20, 5));
-    click(find("filebrowser"));
-    QVERIFY(find("Frame5")->isVisible());
-    auto* path = control<QLineEdit>(m_window.get(), "txt_path");
-    path->setText(m_parts.path());
-    FileList* files = m_window->findChild<ui::FileListPanel*>()->fileList();
-    QCOMPARE(files->entries(), (QStringList{QStringLiteral("a.drw.2"), QStringLiteral("b.drw")}));
-    QVERIFY(files->markedEntries().isEmpty());
-    click(find("cmd_okfiles"));
-    QVERIFY(!find("Frame5")->isVisible());
-    QVERIFY(!find("kontextmenue")->isVisible());
-    QCOMPARE(files->count(), 2);
-}
+        m_ui.press("Label7");
+        QVERIFY(m_ui.find<ui::FolderList>("Dir2")->setPath(m_parts.path()));
+        m_ui.press("cmd_ok");
+        QVERIFY(!chooser->isVisible());
+        QCOMPARE(m_ui.text("txt_pro"), m_parts.path());
+        m_ui.window->setSelection({u"b.drw"_s});
+        m_ui.window->CREATE(u"`;\\\r\n"_s);
+        m_ui.press("cmd_fcreate");
+        QVERIFY(QFile::exists(m_parts.filePath(u"doit.pro"_s)));
+        QVERIFY(!QFile::exists(m_ui.file(u"doit.pro"_s)));
+    }
 
-void TestBrowsing::chosenFolderReceivesDoit()
-{
-    click(find("Label7"));
-    QWidget* chooser = find("Frame6");
-    QVERIFY(chooser->isVisible());
-    QCOMPARE(chooser->pos(), QPoint(ui::px(120), ui::px(4405 - 2655)));
-    // Opened and confirmed at once: the folder it started on, unchanged.
-    click(find("cmd_ok"));
-    QCOMPARE(control<QLineEdit>(m_window.get(), "txt_pro")->text(), QDir(m_start.path()).path());
+    void infoWindowOpensOnceBesideTheMainWindow()
+    {
+        m_ui.press("Image1");
+        m_ui.press("Image1");
+        int open = 0;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            open += window->objectName() == u"frm_help"_s && window->isVisible();
+        QCOMPARE(open, 1);
+        QPointer<QWidget> info = openWindow("frm_help");
+        QVERIFY(QTest::qWaitForWindowExposed(info));
+        QCOMPARE(QRect(info->pos(), info->size()),
+                 QRect(m_ui.window->frameGeometry().topLeft() + QPoint(px(400), px(400)),
+                       QSize(px(6270), px(4800))));
 
-    click(find("Label7"));
-    QVERIFY(control<ui::FolderList>(m_window.get(), "Dir2")->setPath(m_parts.path()));
-    click(find("cmd_ok"));
-    QVERIFY(!chooser->isVisible());
-    QCOMPARE(control<QLineEdit>(m_window.get(), "txt_pro")->text(), m_parts.path());
+        // A mail program that fails to open shows nothing.
+        m_shellResult = 2;
+        auto* link = control<QLabel>(info, "Label6");
+        QCOMPARE(link->text(), u"kettwerk@example.org"_s);
+        click(link);
+        QCOMPARE(m_opened, QStringList{u"mailto:kettwerk@example.org"_s});
+        QVERIFY(info->isVisible());
 
-    m_window->setSelection({QStringLiteral("b.drw")});
-    m_window->CREATE(QStringLiteral("`;\\\r\n"));
-    click(find("cmd_fcreate"));
-    QVERIFY(QFile::exists(m_parts.filePath(QStringLiteral("doit.pro"))));
-    QVERIFY(!QFile::exists(m_start.filePath(QStringLiteral("doit.pro"))));
-    QFile::remove(m_parts.filePath(QStringLiteral("doit.pro")));
-}
+        // OK unloads it; the next one shows the designed text again.
+        control<QPlainTextEdit>(info, "Text1")->setPlainText(u"edited"_s);
+        click(control<QPushButton>(info, "cmd_ok"));
+        QTRY_VERIFY(info.isNull());
+        m_ui.press("Image1");
+        QVERIFY(openWindow("frm_help"));
+        QString shown = control<QPlainTextEdit>(openWindow("frm_help"), "Text1")->toPlainText();
+        QCOMPARE(shown.replace(u'\n', u"\r\n"_s), HelpWindow::usageText());
+        m_ui.window->close();
+        QTRY_VERIFY(!openWindow("frm_help"));
+    }
 
-void TestBrowsing::infoWindowOpensOnceBesideTheMainWindow()
-{
-    click(find("Image1"));
-    click(find("Image1"));
-    int open = 0;
-    QWidget* info = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QStringLiteral("frm_help") && window->isVisible()) {
-            ++open;
-            info = window;
+    void usageTextIsAsDesigned()
+    {
+        const QString text = HelpWindow::usageText();
+        const QStringList lines = text.chopped(2).split(u"\r\n"_s);
+        QCOMPARE(lines.size(), 30);
+        QList<int> blankEnded;
+        QString steps;
+        static const QRegularExpression step(u"^(\\d)\\.\\) "_s);
+        for (int i = 0; i < lines.size(); ++i) {
+            if (lines[i].endsWith(u' '))
+                blankEnded.append(i + 1);
+            steps += step.match(lines[i]).captured(1);
         }
+        QCOMPARE(blankEnded, (QList<int>{1, 6, 11, 15, 20, 21, 25, 29}));
+        QCOMPARE(steps, u"12354"_s);
+        // Every character, umlauts and backquotes included.
+        QCOMPARE(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex(),
+                 QByteArray("0c8b7064c34287ac41e6442f6fceff09a94d1af40d7130397e987cdad04c502e"));
     }
-    QCOMPARE(open, 1);
-    QCOMPARE(info->pos(), m_window->frameGeometry().topLeft() + QPoint(ui::px(400), ui::px(400)));
-    m_window->close();
-    QTRY_VERIFY(!openWindow("frm_help"));
-}
+
+    void shellExecSucceedsAbove32()
+    {
+        const QString file = u"C:\\temp\\doit.pro"_s;
+        m_shellResult = 33;
+        QVERIFY(HelpWindow::ShellExec(file, 1, u"open"_s));
+        m_shellResult = 32;
+        QVERIFY(!HelpWindow::ShellExec(file));
+        QCOMPARE(m_opened, (QStringList{file, file}));
+    }
+};
 
 QTEST_MAIN(TestBrowsing)
 #include "tst_browsing.moc"
