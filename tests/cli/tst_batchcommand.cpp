@@ -2,29 +2,27 @@
 #include "Templates.h"
 #include "TextReplace.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace kettwerk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-QByteArray readAll(const QString& path)
+bool writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QByteArray expectedBatch(const QStringList& selection, const QString& names)
+// What the window writes for the same selection and mapkey names.
+QByteArray windowBytes(const QStringList& selection, const QString& names)
 {
     const QString block =
         replaceAll(templates::customTemplate(), QString::fromUtf16(templates::kPlaceholder), names);
@@ -39,86 +37,54 @@ class TestBatchCommand : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void writesDoitFromAListFile();
-    void readsStandardInputAndPrints();
-    void decodesListsInUtf8OrTheCodePage_data();
-    void decodesListsInUtf8OrTheCodePage();
-    void usesStoredNamesAndFolderOrDs();
-    void nothingToDoIsExitOne();
-    void usageErrorsAreExitOne_data();
-    void usageErrorsAreExitOne();
-    void fileErrorsAreExitTwo();
-    void installsTheAutoMapkey();
-    void helpExplainsInGerman();
+    void printsAListInUtf8OrTheCodePage_data();
+    void printsAListInUtf8OrTheCodePage();
+    void exitCodes_data();
+    void exitCodes();
+    void writesDoitAndInstallsTheAutoMapkey();
 
 private:
-    Run run(const QStringList& arguments, const QByteArray& input = {});
+    // Runs the program; returns its exit code and keeps what it printed.
+    int run(const QStringList& arguments, const QByteArray& input = {});
     QString file(const QString& name) const { return m_dir.filePath(name); }
-    void writeFile(const QString& name, const QByteArray& bytes);
+    QByteArray read(const QString& name) const
+    {
+        QFile file(m_dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     QTemporaryDir m_dir;
-    QTemporaryDir m_config;
+    std::optional<QTemporaryDir> m_config; // fresh settings for every test
+    QByteArray m_out;
+    QString m_err;
 };
 
 void TestBatchCommand::init()
 {
-    QFile::remove(file(QStringLiteral("doit.pro")));
-    QFile::remove(file(QStringLiteral("config.pro")));
-    QDir(m_config.path()).removeRecursively();
-    QDir().mkpath(m_config.path());
+    QFile::remove(file(u"doit.pro"_s));
+    QFile::remove(file(u"config.pro"_s));
+    m_config.emplace();
 }
 
-Run TestBatchCommand::run(const QStringList& arguments, const QByteArray& input)
+int TestBatchCommand::run(const QStringList& arguments, const QByteArray& input)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-    env.insert(QStringLiteral("HOME"), m_config.path());
+    env.insert(u"XDG_CONFIG_HOME"_s, m_config->path());
+    env.insert(u"HOME"_s, m_config->path());
     process.setProcessEnvironment(env);
     process.start(qEnvironmentVariable("KETTWERK_BATCH"), arguments);
     if (!process.waitForStarted())
-        return {};
+        return -1;
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(30000);
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
+    m_out = process.readAllStandardOutput();
+    m_err = QString::fromUtf8(process.readAllStandardError());
+    return process.exitCode();
 }
 
-void TestBatchCommand::writeFile(const QString& name, const QByteArray& bytes)
-{
-    QFile out(file(name));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(bytes);
-}
-
-void TestBatchCommand::writesDoitFromAListFile()
-{
-    writeFile(QStringLiteral("list.txt"), "Name\r\nE:\\proj\\bracket.drw.3\r\n\r\n"
-                                          "bracket.drw.4\nplate.prt\rplate.prt");
-    const Run result = run({QStringLiteral("--list"), file(QStringLiteral("list.txt")),
-                            QStringLiteral("--mapkeys"), QStringLiteral("rt"),
-                            QStringLiteral("--out"), m_dir.path()});
-    QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, QByteArray("2 Dateien gewählt.\n"));
-    QCOMPARE(readAll(file(QStringLiteral("doit.pro"))),
-             expectedBatch({QStringLiteral("bracket.drw"), QStringLiteral("plate.prt")},
-                           QStringLiteral("rt")));
-}
-
-void TestBatchCommand::readsStandardInputAndPrints()
-{
-    const Run result =
-        run({QStringLiteral("--list"), QStringLiteral("-"), QStringLiteral("--mapkeys"),
-             QStringLiteral("+;%bb;%00;"), QStringLiteral("--print")},
-            "a.drw\n");
-    QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, expectedBatch({QStringLiteral("a.drw")}, QStringLiteral("+;%bb;%00;")));
-    QVERIFY2(result.err.contains(QStringLiteral("1 Dateien gewählt.")), qPrintable(result.err));
-    QVERIFY(!QFile::exists(file(QStringLiteral("doit.pro"))));
-}
-
-void TestBatchCommand::decodesListsInUtf8OrTheCodePage_data()
+void TestBatchCommand::printsAListInUtf8OrTheCodePage_data()
 {
     QTest::addColumn<QByteArray>("list");
     QTest::newRow("utf-8") << QByteArray("Mühle.drw\n");
@@ -126,113 +92,92 @@ void TestBatchCommand::decodesListsInUtf8OrTheCodePage_data()
     QTest::newRow("code page") << QByteArray("M\xfchle.drw\n");
 }
 
-void TestBatchCommand::decodesListsInUtf8OrTheCodePage()
+void TestBatchCommand::printsAListInUtf8OrTheCodePage()
 {
     QFETCH(QByteArray, list);
-    const Run result =
-        run({QStringLiteral("--list"), QStringLiteral("-"), QStringLiteral("--print")}, list);
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(result.out.contains("`Inputname` `M\xfchle.drw`;\\\r\n"));
+    QCOMPARE(run({u"--list"_s, u"-"_s, u"--print"_s, u"--out"_s, m_dir.path()}, list), 0);
+    QCOMPARE(m_out, windowBytes({u"Mühle.drw"_s}, u"ds"_s)); // nothing stored: ds
+    QCOMPARE(m_err, u"1 Dateien gewählt.\n"_s);
+    QVERIFY(!QFile::exists(file(u"doit.pro"_s)));
 }
 
-void TestBatchCommand::usesStoredNamesAndFolderOrDs()
-{
-    writeFile(QStringLiteral("list.txt"), "a.drw\n");
-    // Nothing stored: "ds", and the folder is given.
-    Run result = run({QStringLiteral("--list"), file(QStringLiteral("list.txt")),
-                      QStringLiteral("--out"), m_dir.path()});
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(readAll(file(QStringLiteral("doit.pro"))).contains("`Open`;%ds;\\"));
-
-    QDir().mkpath(m_config.path() + QStringLiteral("/Kettwerk"));
-    QFile ini(m_config.path() + QStringLiteral("/Kettwerk/Kettwerk.ini"));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write("[Optionen]\nfrm_mapkeyneu.txt_mapkeyname.Text=stored\ntxt_pro=" +
-              m_dir.path().toUtf8() + "\n");
-    ini.close();
-    QFile::remove(file(QStringLiteral("doit.pro")));
-    result = run({QStringLiteral("--list"), file(QStringLiteral("list.txt"))});
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(readAll(file(QStringLiteral("doit.pro"))).contains("`Open`;%stored;\\"));
-}
-
-void TestBatchCommand::nothingToDoIsExitOne()
-{
-    const Run result =
-        run({QStringLiteral("--list"), QStringLiteral("-"), QStringLiteral("--out"), m_dir.path()},
-            "Name\n\n");
-    QCOMPARE(result.exitCode, 1);
-    QVERIFY(result.err.contains(QStringLiteral("Bitte Dateien auswählen !")));
-    QVERIFY(!QFile::exists(file(QStringLiteral("doit.pro"))));
-}
-
-void TestBatchCommand::usageErrorsAreExitOne_data()
+// "<dir>" stands for the test's folder.
+void TestBatchCommand::exitCodes_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("nothing") << QStringList{};
-    QTest::newRow("unknown") << QStringList{QStringLiteral("--bogus")};
-    QTest::newRow("missing value") << QStringList{QStringLiteral("--list")};
-    QTest::newRow("twice") << QStringList{QStringLiteral("--list"), QStringLiteral("-"),
-                                          QStringLiteral("--list"), QStringLiteral("-")};
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // how stdout (exit 0) or stderr starts
+    const QStringList fromInput = {u"--list"_s, u"-"_s, u"--out"_s, u"<dir>"_s};
+    const QString usage = u"kettwerk-batch: "_s;
+    QTest::newRow("help") << QStringList{u"--help"_s} << QByteArray() << 0
+                          << u"Aufruf: kettwerk-batch"_s;
+    QTest::newRow("no arguments") << QStringList() << QByteArray() << 1 << usage;
+    QTest::newRow("unknown") << fromInput.first(2) + QStringList{u"--bogus"_s} << QByteArray() << 1
+                             << usage;
+    QTest::newRow("no value") << QStringList{u"--list"_s} << QByteArray() << 1 << usage;
+    QTest::newRow("twice") << fromInput.first(2) + fromInput.first(2) << QByteArray() << 1 << usage;
+    QTest::newRow("no files") << fromInput << QByteArray("Name\n\n") << 1
+                              << u"Bitte Dateien auswählen !"_s;
+    QTest::newRow("list missing")
+        << QStringList{u"--list"_s, u"<dir>/none.txt"_s} << QByteArray() << 2
+        << u"Die Datei „<dir>/none.txt“ konnte nicht gelesen werden.\nGrund: "_s;
+    QTest::newRow("folder missing")
+        << fromInput.first(3) + QStringList{u"<dir>/no/such"_s} << QByteArray("a.drw\n") << 2
+        << u"Die Datei „<dir>/no/such/doit.pro“ konnte nicht geschrieben werden.\nGrund: "_s;
+    QTest::newRow("unencodable name")
+        << fromInput << QByteArray("Łódź.drw\n") << 2
+        << u"Die Datei „<dir>/doit.pro“ wurde nicht geschrieben.\nDer Dateiname „Łódź.drw“"_s;
+    QTest::newRow("unencodable, printed")
+        << QStringList{u"--list"_s, u"-"_s, u"--print"_s} << QByteArray("Łódź.drw\n") << 2
+        << u"doit.pro wurde nicht ausgegeben.\nDer Dateiname „Łódź.drw“"_s;
+    QTest::newRow("config.pro not written")
+        << QStringList{u"--install-auto"_s, u"--out"_s, u"<dir>/no/such"_s} << QByteArray() << 2
+        << u"Die Datei „<dir>/no/such/config.pro“ konnte nicht geschrieben werden.\nGrund: "_s;
 }
 
-void TestBatchCommand::usageErrorsAreExitOne()
+// The message goes to one stream, the other stays empty; nothing is written.
+void TestBatchCommand::exitCodes()
 {
     QFETCH(QStringList, arguments);
-    const Run result = run(arguments);
-    QCOMPARE(result.exitCode, 1);
-    QVERIFY(result.err.startsWith(QStringLiteral("kettwerk-batch: ")));
-    QVERIFY(result.out.isEmpty());
+    QFETCH(QByteArray, input);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    arguments.replaceInStrings(u"<dir>"_s, m_dir.path());
+    message = QDir::toNativeSeparators(message.replace(u"<dir>"_s, m_dir.path()));
+    QCOMPARE(run(arguments, input), exitCode);
+    const QString said = exitCode == 0 ? QString::fromUtf8(m_out) : m_err;
+    QVERIFY2(said.startsWith(message), qPrintable(said));
+    QVERIFY((exitCode == 0 ? m_err : QString::fromUtf8(m_out)).isEmpty());
+    QVERIFY(!QFile::exists(file(u"doit.pro"_s)));
 }
 
-void TestBatchCommand::fileErrorsAreExitTwo()
+void TestBatchCommand::writesDoitAndInstallsTheAutoMapkey()
 {
-    const QString missing = file(QStringLiteral("no-such-list.txt"));
-    Run result = run({QStringLiteral("--list"), missing});
-    QCOMPARE(result.exitCode, 2);
-    QVERIFY2(result.err.contains(missing), qPrintable(result.err));
-
-    const QString noFolder = file(QStringLiteral("no/such/folder"));
-    result = run({QStringLiteral("--list"), QStringLiteral("-"), QStringLiteral("--out"), noFolder},
-                 "a.drw\n");
-    QCOMPARE(result.exitCode, 2);
-    QVERIFY2(result.err.contains(noFolder), qPrintable(result.err));
-    QVERIFY2(result.err.contains(QStringLiteral("Grund:")), qPrintable(result.err));
-
-    result =
-        run({QStringLiteral("--list"), QStringLiteral("-"), QStringLiteral("--out"), m_dir.path()},
-            "Łódź.drw\n");
-    QCOMPARE(result.exitCode, 2);
-    QVERIFY2(result.err.contains(QStringLiteral("Łódź.drw")), qPrintable(result.err));
-    QVERIFY(!QFile::exists(file(QStringLiteral("doit.pro"))));
-}
-
-void TestBatchCommand::installsTheAutoMapkey()
-{
-    Run result = run({QStringLiteral("--install-auto"), QStringLiteral("--out"), m_dir.path()});
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(result.out.contains("Es wurde eine Datei config.pro angelegt"));
+    const QByteArray added = "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !\n";
+    const QString names = u"+;%bb;%00;"_s;
+    QCOMPARE(run({u"--install-auto"_s, u"--list"_s, u"-"_s, u"--mapkeys"_s, names, u"--out"_s,
+                  m_dir.path()},
+                 "a.drw\n"),
+             0);
+    QCOMPARE(m_out, "1 Dateien gewählt.\nEs wurde eine Datei config.pro angelegt\n" + added);
+    QCOMPARE(read(u"doit.pro"_s), windowBytes({u"a.drw"_s}, names));
     QByteArray block;
     for (const QString& line : templates::autoBlock())
         block += line.toLatin1() + "\r\n";
-    QCOMPARE(readAll(file(QStringLiteral("config.pro"))), block);
+    QCOMPARE(read(u"config.pro"_s), block);
 
-    result = run({QStringLiteral("--install-auto"), QStringLiteral("--list"), QStringLiteral("-"),
-                  QStringLiteral("--out"), m_dir.path()},
-                 "a.drw\n");
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(!result.out.contains("angelegt"));
-    QVERIFY(result.out.contains("Der Mapkey auto wurde Ihrer config.pro hinzugefügt !"));
-    QCOMPARE(readAll(file(QStringLiteral("config.pro"))), block + block);
-    QVERIFY(QFile::exists(file(QStringLiteral("doit.pro"))));
-}
-
-void TestBatchCommand::helpExplainsInGerman()
-{
-    const Run result = run({QStringLiteral("--help")});
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(result.out.contains("--install-auto"));
-    QVERIFY(result.out.contains("Aufruf: kettwerk-batch"));
+    // A list file, and without --out and --mapkeys what the window keeps.
+    QVERIFY(writeAll(file(u"list.txt"_s), "Name\r\nE:\\proj\\bracket.drw.3\r\n\r\n"
+                                          "bracket.drw.4\nplate.prt\rplate.prt"));
+    QVERIFY(QDir().mkpath(m_config->path() + u"/Kettwerk"_s));
+    QVERIFY(writeAll(m_config->path() + u"/Kettwerk/Kettwerk.ini"_s,
+                     "[Optionen]\nfrm_mapkeyneu.txt_mapkeyname.Text=stored\ntxt_pro=" +
+                         m_dir.path().toUtf8() + "\n"));
+    QCOMPARE(run({u"--install-auto"_s, u"--list"_s, file(u"list.txt"_s)}), 0);
+    QCOMPARE(m_out, "2 Dateien gewählt.\n" + added);
+    QCOMPARE(read(u"config.pro"_s), block + block);
+    QCOMPARE(read(u"doit.pro"_s), windowBytes({u"bracket.drw"_s, u"plate.prt"_s}, u"stored"_s));
 }
 
 QTEST_APPLESS_MAIN(TestBatchCommand)

@@ -5,16 +5,9 @@
 #include <QTest>
 
 using namespace kettwerk;
+using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList linesOf(const QString& text)
-{
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 
 QString customBlock(const QString& names)
 {
@@ -28,135 +21,69 @@ class TestBatchComposer : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void storedBlocksHaveTheirLengths_data();
-    void storedBlocksHaveTheirLengths();
-    void autoBlockEndsTheMapkeyBeforeTheClosingComment();
-    void emptySelectionIsHeaderAndClosingLine();
-    void oneEntryGivesThirteenLines();
-    void linesGrowByElevenPerEntry_data();
-    void linesGrowByElevenPerEntry();
-    void entriesGoInVerbatimAndInOrder();
-    void secondCompositionStartsAfresh();
-    void largeSelectionIsNotCapped();
+    void oneEntryGivesTheThirteenLines();
+    void linesAre2Plus11PerEntry_data();
+    void linesAre2Plus11PerEntry();
+    void storedFunctionBlockClosesTheNameAndContinues();
 };
 
-void TestBatchComposer::storedBlocksHaveTheirLengths_data()
+void TestBatchComposer::oneEntryGivesTheThirteenLines()
 {
-    QTest::addColumn<QString>("block");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("lines");
-    QTest::newRow("header") << templates::headerBlock() << 18 << 1;
-    QTest::newRow("open step") << templates::openStep() << 216 << 3;
-    QTest::newRow("closing") << templates::closingLine() << 23 << 1;
-    QTest::newRow("custom template") << templates::customTemplate() << 517 << 9;
-    QTest::newRow("stored function") << templates::storedFunctionBlock() << 998 << 14;
+    const QString expected =
+        u"mapkey doit ~ ;\\\r\n"
+        "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\\r\n"
+        "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;~ Activate `main_dlg_cur` "
+        "`File.psh_open`;\\\r\n"
+        "mapkey(continued) ~ Update `file_open` `Inputname` `a.drw`;\\\r\n"
+        "mapkey(continued) ~ Activate `file_open` `Open`;%rt;\\\r\n"
+        "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\\r\n"
+        "mapkey(continued) ~ Select `main_dlg_cur` `File.cb_file_erase`;\\\r\n"
+        "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\\r\n"
+        "mapkey(continued) ~ Close `main_dlg_cur` `File.cb_file_erase`;\\\r\n"
+        "mapkey(continued) ~ Activate `main_dlg_cur` `psh_erase`;~ Activate `file_erase` "
+        "`sel_list`;\\\r\n"
+        "mapkey(continued) ~ Activate `file_erase` `OK`;\\\r\n"
+        "mapkey(continued) ~ Activate `0_std_confirm` `OK`;\\\r\n"
+        "mapkey(continued) ~ ;\r\n"_s;
+    const QString text = composeBatch(BatchPieces::stored(), {u"a.drw"_s}, customBlock(u"rt"_s));
+    QCOMPARE(text.split(u"\r\n"_s), expected.split(u"\r\n"_s)); // by lines, to show where
 }
 
-void TestBatchComposer::storedBlocksHaveTheirLengths()
-{
-    QFETCH(QString, block);
-    QFETCH(int, length);
-    QFETCH(int, lines);
-    QCOMPARE(block.size(), length);
-    QVERIFY(block.endsWith(QStringLiteral("\r\n")));
-    QCOMPARE(block.count(QStringLiteral("\r\n")), lines);
-    // No line break of another kind may hide inside a block.
-    QCOMPARE(block.count(u'\n'), lines);
-    QCOMPARE(block.count(u'\r'), lines);
-}
-
-void TestBatchComposer::autoBlockEndsTheMapkeyBeforeTheClosingComment()
-{
-    const QStringList items = templates::autoBlock();
-    QCOMPARE(items.size(), 11);
-    QCOMPARE(items.first(), QStringLiteral("! Mapkey zum ausfuehren der doit.pro"));
-    QCOMPARE(items.last(), QStringLiteral("!"));
-    QVERIFY(items.at(9).endsWith(QStringLiteral("%doit;")));
-    for (int i = 1; i < 9; ++i)
-        QVERIFY2(items.at(i).endsWith(QStringLiteral(";\\")), qPrintable(items.at(i)));
-}
-
-void TestBatchComposer::emptySelectionIsHeaderAndClosingLine()
-{
-    QCOMPARE(composeBatch(BatchPieces::stored(), {}, customBlock(QStringLiteral("rt"))),
-             QStringLiteral("mapkey doit ~ ;\\\r\nmapkey(continued) ~ ;\r\n"));
-}
-
-void TestBatchComposer::oneEntryGivesThirteenLines()
-{
-    const QString text = composeBatch(BatchPieces::stored(), {QStringLiteral("a.drw")},
-                                      customBlock(QStringLiteral("rt")));
-    const QStringList lines = linesOf(text);
-    QCOMPARE(lines.size(), 13);
-    QCOMPARE(lines.at(0), QStringLiteral("mapkey doit ~ ;\\"));
-    QCOMPARE(lines.at(3),
-             QStringLiteral("mapkey(continued) ~ Update `file_open` `Inputname` `a.drw`;\\"));
-    QCOMPARE(lines.at(4), QStringLiteral("mapkey(continued) ~ Activate `file_open` `Open`;%rt;\\"));
-    QCOMPARE(lines.at(12), QStringLiteral("mapkey(continued) ~ ;"));
-    // Every line but the last continues the one mapkey.
-    for (int i = 0; i < 12; ++i)
-        QVERIFY2(lines.at(i).endsWith(QStringLiteral(";\\")), qPrintable(lines.at(i)));
-    // The template's other lines stay as stored.
-    const QStringList templateLines = linesOf(templates::customTemplate());
-    for (int i = 2; i < 9; ++i)
-        QCOMPARE(lines.at(3 + i), templateLines.at(i));
-}
-
-void TestBatchComposer::linesGrowByElevenPerEntry_data()
+void TestBatchComposer::linesAre2Plus11PerEntry_data()
 {
     QTest::addColumn<int>("entries");
-    QTest::newRow("2") << 2;
-    QTest::newRow("7") << 7;
-    QTest::newRow("100") << 100;
+    QTest::newRow("none") << 0;
+    QTest::newRow("3") << 3;
+    QTest::newRow("40000, no cap at 32767") << 40000;
 }
 
-void TestBatchComposer::linesGrowByElevenPerEntry()
+void TestBatchComposer::linesAre2Plus11PerEntry()
 {
     QFETCH(int, entries);
-    QStringList selection;
+    QStringList selection; // verbatim, in order, repeats kept
     for (int i = 0; i < entries; ++i)
-        selection.append(QStringLiteral("part%1.prt").arg(i));
-    const QString text =
-        composeBatch(BatchPieces::stored(), selection, customBlock(QStringLiteral("+;%bb;%00;")));
-    QCOMPARE(linesOf(text).size(), 2 + 11 * entries);
-}
-
-void TestBatchComposer::entriesGoInVerbatimAndInOrder()
-{
-    const QStringList selection = {QStringLiteral("E:\\proj dir\\b c.drw"),
-                                   QStringLiteral("x`y.prt"), QStringLiteral("a.drw"),
-                                   QStringLiteral("a.drw")};
+        selection.append(u"E:\\proj dir\\b`%1.drw"_s.arg(i / 2));
     const QString text = composeBatch(BatchPieces::stored(), selection, customBlock({}));
-    const QStringList lines = linesOf(text);
-    const QString seam =
-        QStringLiteral("mapkey(continued) ~ Update `file_open` `Inputname` `%1`;\\");
-    for (int i = 0; i < selection.size(); ++i)
+    QStringList lines = text.split(u"\r\n"_s);
+    QCOMPARE(lines.takeLast(), QString());
+    QCOMPARE(lines.size(), 2 + 11 * entries);
+    QCOMPARE(lines.first(), u"mapkey doit ~ ;\\"_s);
+    QCOMPARE(lines.last(), u"mapkey(continued) ~ ;"_s);
+    const QString seam = u"mapkey(continued) ~ Update `file_open` `Inputname` `%1`;\\"_s;
+    for (int i = 0; i < entries; ++i) {
         QCOMPARE(lines.at(3 + 11 * i), seam.arg(selection.at(i)));
-    // An empty entry of names leaves "%" directly before ";".
-    QVERIFY(lines.at(4).endsWith(QStringLiteral("`Open`;%;\\")));
+        QCOMPARE(lines.at(4 + 11 * i), u"mapkey(continued) ~ Activate `file_open` `Open`;%;\\"_s);
+    }
 }
 
-void TestBatchComposer::secondCompositionStartsAfresh()
+void TestBatchComposer::storedFunctionBlockClosesTheNameAndContinues()
 {
-    const BatchPieces pieces = BatchPieces::stored();
-    composeBatch(pieces, {QStringLiteral("first.drw")}, customBlock(QStringLiteral("one")));
-    const QString second =
-        composeBatch(pieces, {QStringLiteral("second.drw")}, customBlock(QStringLiteral("two")));
-    QVERIFY(second.startsWith(templates::headerBlock()));
-    QCOMPARE(second.count(templates::headerBlock()), 1);
-    QVERIFY(!second.contains(QStringLiteral("first.drw")));
-    QVERIFY(!second.contains(QStringLiteral("%one;")));
-    QVERIFY(second.contains(QStringLiteral("%two;")));
-}
-
-void TestBatchComposer::largeSelectionIsNotCapped()
-{
-    QStringList selection;
-    for (int i = 0; i < 40000; ++i)
-        selection.append(QStringLiteral("f%1.drw").arg(i));
-    const QString text = composeBatch(BatchPieces::stored(), selection, customBlock({}));
-    QCOMPARE(text.count(QStringLiteral("\r\n")), 2 + 11 * 40000);
-    QVERIFY(text.contains(QStringLiteral("`f39999.drw`;\\")));
+    const QString block = templates::storedFunctionBlock();
+    QCOMPARE(block.size(), 998);
+    QVERIFY(block.startsWith(u"`;\\\r\nmapkey(continued) ~ Activate `file_open` `Open`;"_s));
+    QVERIFY(block.endsWith(u"`file_erase` `OK`;\\\r\n"_s));
+    QCOMPARE(block.count(u"\r\n"_s), 14); // and no lone CR or LF:
+    QCOMPARE(block.count(u'\r') + block.count(u'\n'), 28);
 }
 
 QTEST_APPLESS_MAIN(TestBatchComposer)

@@ -1,7 +1,6 @@
 #include "BatchFile.h"
 #include "EightBitCodec.h"
 #include "OutputPath.h"
-#include "SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +8,7 @@
 #include <QTest>
 
 using namespace kettwerk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -18,173 +18,103 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
 } // namespace
 
 class TestBatchFile : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void joinsFolderAndName_data();
     void joinsFolderAndName();
-    void writesTextAndOneCrLf();
-    void replacesAnExistingFile();
-    void missingFolderIsReportedAndLeavesNothing();
-    void pathThatIsAFolderIsReported();
-    void unencodableEntryIsNamedAndNothingWritten();
-    void unencodableMapkeyTextIsReported();
-    void codecRoundTripsEveryByte();
-    void codecMapsWindowsSpecials();
-    void linkedFileKeepsItsLink();
+    void replacesTheFileWithTextAndOneCrLf();
+    void failureWritesNothing_data();
+    void failureWritesNothing();
+    void codecRoundTripsEveryByteAndReportsTheFirstStranger();
 };
-
-void TestBatchFile::joinsFolderAndName_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("backslash at end") << "C:\\temp\\"
-                                      << "\\"
-                                      << "C:\\temp\\doit.pro";
-    QTest::newRow("no backslash") << "C:\\temp"
-                                  << "\\"
-                                  << "C:\\temp\\doit.pro";
-    QTest::newRow("empty") << ""
-                           << "\\"
-                           << "\\doit.pro";
-    QTest::newRow("drive only") << "C:"
-                                << "\\"
-                                << "C:\\doit.pro";
-    QTest::newRow("slash is no backslash") << "C:\\temp/"
-                                           << "\\"
-                                           << "C:\\temp/\\doit.pro";
-    QTest::newRow("blank at end") << "C:\\temp "
-                                  << "\\"
-                                  << "C:\\temp \\doit.pro";
-    QTest::newRow("posix with slash") << "/home/u/"
-                                      << "/"
-                                      << "/home/u/doit.pro";
-    QTest::newRow("posix without slash") << "/home/u"
-                                         << "/"
-                                         << "/home/u/doit.pro";
-}
 
 void TestBatchFile::joinsFolderAndName()
 {
-    QFETCH(QString, folder);
-    QFETCH(QString, separator);
-    QFETCH(QString, expected);
-    QCOMPARE(joinFolderAndName(folder, QStringLiteral("doit.pro"), separator.at(0)), expected);
+    const auto join = [](const QString& folder) {
+        return joinFolderAndName(folder, u"doit.pro"_s, u'\\');
+    };
+    QCOMPARE(join(u"C:\\temp\\"_s), u"C:\\temp\\doit.pro"_s);
+    QCOMPARE(join(u"C:\\temp"_s), u"C:\\temp\\doit.pro"_s);
+    QCOMPARE(join(QString()), u"\\doit.pro"_s);
+    QCOMPARE(join(u"C:\\temp/"_s), u"C:\\temp/\\doit.pro"_s); // only the separator counts
+    QCOMPARE(join(u"C:\\temp "_s), u"C:\\temp \\doit.pro"_s); // nothing is trimmed
 }
 
-void TestBatchFile::writesTextAndOneCrLf()
+void TestBatchFile::replacesTheFileWithTextAndOneCrLf()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("doit.pro"));
-    const QString text = QStringLiteral("mapkey doit ~ ;\\\r\nmapkey(continued) ~ ;\r\n");
+    const QString path = dir.filePath(u"doit.pro"_s);
+    QVERIFY(writeAll(path, QByteArray(5000, 'x')));
     QString error;
-    QVERIFY2(writeBatchFile(path, text, {}, Windows1252Codec(), &error), qPrintable(error));
-    QCOMPARE(readAll(path), QByteArray("mapkey doit ~ ;\\\r\nmapkey(continued) ~ ;\r\n\r\n"));
+    QVERIFY2(
+        writeBatchFile(path, u"mapkey doit ~ ;\\\r\nä ~ ;\r\n"_s, {}, Windows1252Codec(), &error),
+        qPrintable(error));
+    QCOMPARE(readAll(path), QByteArray("mapkey doit ~ ;\\\r\n\xe4 ~ ;\r\n\r\n"));
+    QCOMPARE(entries(dir.path()), QStringList{u"doit.pro"_s});
 }
 
-void TestBatchFile::replacesAnExistingFile()
+void TestBatchFile::failureWritesNothing_data()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("doit.pro"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(5000, 'x'));
-    old.close();
-    QVERIFY(writeBatchFile(path, QStringLiteral("ä"), {}, Windows1252Codec(), nullptr));
-    QCOMPARE(readAll(path), QByteArray("\xe4\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("doit.pro")});
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("selection");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing")
+        << u"gone/doit.pro"_s << u"x"_s << QStringList() << u"\nGrund: "_s;
+    QTest::newRow("path is a folder") << u"sub.pro"_s << u"x"_s << QStringList() << u"Ordner"_s;
+    QTest::newRow("unencodable entry")
+        << u"doit.pro"_s << u"…`Łódź.drw`…`日本.prt`"_s
+        << QStringList{u"gut.drw"_s, u"Łódź.drw"_s, u"日本.prt"_s} << u"„Łódź.drw“"_s;
+    QTest::newRow("unencodable mapkey text")
+        << u"doit.pro"_s << u"%ł;"_s << QStringList{u"a.drw"_s} << u"„ł“"_s;
 }
 
-void TestBatchFile::missingFolderIsReportedAndLeavesNothing()
+void TestBatchFile::failureWritesNothing()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QStringList, selection);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("missing/doit.pro"));
+    QVERIFY(writeAll(dir.filePath(u"doit.pro"_s), "earlier") &&
+            QDir(dir.path()).mkdir(u"sub.pro"_s));
+    const QString path = dir.filePath(name);
     QString error;
-    QVERIFY(!writeBatchFile(path, QStringLiteral("x"), {}, Windows1252Codec(), &error));
-    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
-    QVERIFY2(error.contains(QStringLiteral("Grund:")), qPrintable(error));
-    QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    QVERIFY(!writeBatchFile(path, text, selection, Windows1252Codec(), &error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)) && error.contains(reason),
+             qPrintable(error));
+    QCOMPARE(readAll(dir.filePath(u"doit.pro"_s)), QByteArray("earlier"));
+    QCOMPARE(entries(dir.path()), (QStringList{u"doit.pro"_s, u"sub.pro"_s}));
+    QVERIFY(entries(dir.filePath(u"sub.pro"_s)).isEmpty());
 }
 
-void TestBatchFile::pathThatIsAFolderIsReported()
+void TestBatchFile::codecRoundTripsEveryByteAndReportsTheFirstStranger()
 {
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("doit.pro")));
-    QString error;
-    QVERIFY(!writeFileAtomically(dir.filePath(QStringLiteral("doit.pro")), "x", &error));
-    QVERIFY2(error.contains(QStringLiteral("Ordner")), qPrintable(error));
-    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("doit.pro"))).isDir());
-}
-
-void TestBatchFile::unencodableEntryIsNamedAndNothingWritten()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("doit.pro"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("earlier");
-    old.close();
-    const QStringList selection = {QStringLiteral("gut.drw"), QStringLiteral("Łódź.drw"),
-                                   QStringLiteral("日本.prt")};
-    QString error;
-    QVERIFY(!writeBatchFile(path, QStringLiteral("…`Łódź.drw`…`日本.prt`"), selection,
-                            Windows1252Codec(), &error));
-    QVERIFY2(error.contains(QStringLiteral("„Łódź.drw“")), qPrintable(error));
-    QVERIFY2(!error.contains(QStringLiteral("日本")), qPrintable(error));
-    QCOMPARE(readAll(path), QByteArray("earlier"));
-}
-
-void TestBatchFile::unencodableMapkeyTextIsReported()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("doit.pro"));
-    QString error;
-    QVERIFY(!writeBatchFile(path, QStringLiteral("%ł;"), {QStringLiteral("a.drw")},
-                            Windows1252Codec(), &error));
-    QVERIFY2(error.contains(QStringLiteral("„ł“")), qPrintable(error));
-    QVERIFY(!QFile::exists(path));
-}
-
-void TestBatchFile::codecRoundTripsEveryByte()
-{
+    const Windows1252Codec codec;
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
-    const Windows1252Codec codec;
-    const QString text = codec.decode(all);
-    QCOMPARE(text.size(), 256);
     QByteArray back;
-    QCOMPARE(codec.encode(text, back), qsizetype(-1));
+    QCOMPARE(codec.encode(codec.decode(all), back), qsizetype(-1));
     QCOMPARE(back, all);
-}
-
-void TestBatchFile::codecMapsWindowsSpecials()
-{
-    const Windows1252Codec codec;
-    QByteArray bytes;
-    QCOMPARE(codec.encode(QStringLiteral("€ „“ ü ß"), bytes), qsizetype(-1));
-    QCOMPARE(bytes, QByteArray("\x80 \x84\x93 \xfc \xdf"));
-    QCOMPARE(codec.encode(QStringLiteral("ab\u0100"), bytes), qsizetype(2));
-    QCOMPARE(codec.encode(QStringLiteral("a\U0001F600"), bytes), qsizetype(1));
-}
-
-void TestBatchFile::linkedFileKeepsItsLink()
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("real.pro"));
-    const QString link = dir.filePath(QStringLiteral("doit.pro"));
-    QFile real(target);
-    QVERIFY(real.open(QIODevice::WriteOnly));
-    real.close();
-    if (!QFile::link(target, link))
-        QSKIP("This file system has no symbolic links");
-    QVERIFY(writeFileAtomically(link, "new", nullptr));
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(readAll(target), QByteArray("new"));
+    QCOMPARE(codec.encode(u"€ „“ ü ß"_s, back), qsizetype(-1));
+    QCOMPARE(back, QByteArray("\x80 \x84\x93 \xfc \xdf"));
+    QCOMPARE(codec.encode(u"ab\u0100"_s, back), qsizetype(2));
+    QCOMPARE(codec.encode(u"a\U0001F600"_s, back), qsizetype(1));
 }
 
 QTEST_APPLESS_MAIN(TestBatchFile)

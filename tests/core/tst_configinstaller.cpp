@@ -1,7 +1,7 @@
 #include "ConfigInstaller.h"
-#include "Templates.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -13,18 +13,24 @@
 #endif
 
 using namespace kettwerk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kName = QStringLiteral("config.pro");
-
-QByteArray blockBytes()
-{
-    QByteArray bytes;
-    for (const QString& line : templates::autoBlock())
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
+// The exact bytes that every installation appends to config.pro.
+const QByteArray kAutoBlock =
+    "! Mapkey zum ausfuehren der doit.pro\r\n"
+    "mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit zu;\\\r\n"
+    "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\\r\n"
+    "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\\r\n"
+    "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\\r\n"
+    "mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate `preferences` `Open`;\\\r\n"
+    "mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
+    "mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
+    "mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut `preferences` "
+    "`InputOpt`;\\\r\n"
+    "mapkey(continued) ~ Activate `preferences` `Close`;%doit;\r\n"
+    "!\r\n";
 
 bool writeBytes(const QString& path, const QByteArray& bytes)
 {
@@ -38,37 +44,29 @@ QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-QStringList listing(const QString& folder)
+// Every entry below `folder`, sorted: its path, its kind and a file's bytes.
+QStringList snapshot(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
-}
-
-// Every byte value except the line-end bytes, so that none of them can be
-// mistaken for a line break.
-QByteArray allOtherBytes()
-{
-    QByteArray bytes;
-    for (int b = 0; b < 256; ++b) {
-        if (b != '\r' && b != '\n')
-            bytes += char(b);
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        const QString kind = info.isSymLink() ? u"-> "_s + info.symLinkTarget()
+                             : info.isDir()   ? u"/"_s
+                             : info.isFile()
+                                 ? u"= "_s + QString::fromLatin1(readBytes(it.filePath()))
+                                 : u"(pipe or device)"_s;
+        entries.append(QDir(folder).relativeFilePath(it.filePath()) + u' ' + kind);
     }
-    return bytes;
+    entries.sort();
+    return entries;
 }
-
-enum Fault {
-    MissingFolder,
-    PathIsFolder,
-    FolderIsAFile,
-    PathIsPipe,
-    ReadOnlyFile,
-    UnreadableFile,
-    UnwritableFolder,
-    MissingFileInUnwritableFolder,
-};
 
 constexpr QFile::Permissions kOwnerAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                          QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+
+enum Fault { MissingFolder, PathIsFolder, PathIsPipe, ReadOnlyFile, UnreadableFile, LockedFolder };
 
 } // namespace
 
@@ -76,121 +74,40 @@ class TestConfigInstaller : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void pathRules_data();
-    void pathRules();
-    void folderWithAndWithoutSeparatorIsTheSameFile();
-    void fileTest_data();
-    void fileTest();
-    void missingFileIsCreatedWithTheBlockOnly();
+    void pathRulesAndFileTest();
+    void createsThroughALinkAndAppendsEveryTime();
     void linesAreCopiedWithCrLf_data();
     void linesAreCopiedWithCrLf();
-    void nLinesGiveNPlusEleven_data();
-    void nLinesGiveNPlusEleven();
-    void everyInstallationAppendsTheBlock();
-    void linkKeepsItsPlaceAndTargetIsWritten_data();
-    void linkKeepsItsPlaceAndTargetIsWritten();
     void failureLeavesEverythingAsItWas_data();
     void failureLeavesEverythingAsItWas();
 };
 
-void TestConfigInstaller::pathRules_data()
+void TestConfigInstaller::pathRulesAndFileTest()
 {
-    QTest::addColumn<QString>("working");
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("expected");
-    const QChar bs = u'\\';
-    const QChar sl = u'/';
-    QTest::newRow("backslash, none at end")
-        << QStringLiteral("E:\\pro\\work") << QStringLiteral("C:\\prog") << bs
-        << QStringLiteral("E:\\pro\\work\\config.pro");
-    QTest::newRow("backslash at end")
-        << QStringLiteral("E:\\pro\\work\\") << QStringLiteral("C:\\prog") << bs
-        << QStringLiteral("E:\\pro\\work\\config.pro");
-    QTest::newRow("slash, none at end") << QStringLiteral("/home/pro") << QStringLiteral("/opt/k")
-                                        << sl << QStringLiteral("/home/pro/config.pro");
-    QTest::newRow("slash at end") << QStringLiteral("/home/pro/") << QStringLiteral("/opt/k") << sl
-                                  << QStringLiteral("/home/pro/config.pro");
-    QTest::newRow("empty uses program folder")
-        << QString() << QStringLiteral("C:\\prog") << bs << QStringLiteral("C:\\prog\\config.pro");
+    QCOMPARE(configFilePath(u"E:\\pro"_s, u"C:\\prog"_s, u'\\'), u"E:\\pro\\config.pro"_s);
+    QCOMPARE(configFilePath(u"/home/pro/"_s, u"/opt"_s, u'/'), u"/home/pro/config.pro"_s);
+    QCOMPARE(configFilePath(QString(), u"C:\\prog"_s, u'\\'), u"C:\\prog\\config.pro"_s);
+    // Links, empty and missing files are told apart by the installations below.
+    QVERIFY(!IstDatei(QDir::tempPath())); // a folder
+    QVERIFY(!IstDatei(QString()));
 }
 
-void TestConfigInstaller::pathRules()
-{
-    QFETCH(QString, working);
-    QFETCH(QString, program);
-    QFETCH(QChar, separator);
-    QFETCH(QString, expected);
-    QCOMPARE(configFilePath(working, program, separator), expected);
-}
-
-void TestConfigInstaller::folderWithAndWithoutSeparatorIsTheSameFile()
+void TestConfigInstaller::createsThroughALinkAndAppendsEveryTime()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString folder = dir.path();
-    const QString bare = configFilePath(folder, QStringLiteral("/nowhere"), u'/');
-    const QString slashed = configFilePath(folder + u'/', QStringLiteral("/nowhere"), u'/');
-    const QString fromProgram = configFilePath(QString(), folder, u'/');
-    QVERIFY(installAutoMapkey(bare).created);
-    QVERIFY(installAutoMapkey(slashed).ok);
-    QVERIFY(installAutoMapkey(fromProgram).ok);
-    QCOMPARE(listing(folder), QStringList{kName});
-    QCOMPARE(readBytes(bare), blockBytes() + blockBytes() + blockBytes());
-}
-
-void TestConfigInstaller::fileTest_data()
-{
-    QTest::addColumn<QString>("relative");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("file with text") << QStringLiteral("text.pro") << true;
-    QTest::newRow("empty file") << QStringLiteral("empty.pro") << true;
-    QTest::newRow("link to file") << QStringLiteral("link.pro") << true;
-    QTest::newRow("missing file") << QStringLiteral("missing.pro") << false;
-    QTest::newRow("missing folder") << QStringLiteral("gone/text.pro") << false;
-    QTest::newRow("folder") << QStringLiteral("sub") << false;
-    QTest::newRow("dangling link") << QStringLiteral("dangling.pro") << false;
-    QTest::newRow("below a file") << QStringLiteral("text.pro/x") << false;
-    QTest::newRow("empty path") << QString() << false;
-}
-
-void TestConfigInstaller::fileTest()
-{
-    QFETCH(QString, relative);
-    QFETCH(bool, expected);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString root = dir.path() + u'/';
-    QVERIFY(writeBytes(root + QStringLiteral("text.pro"), "x\r\n"));
-    QVERIFY(writeBytes(root + QStringLiteral("empty.pro"), QByteArray()));
-    QVERIFY(QDir(root).mkdir(QStringLiteral("sub")));
-    QVERIFY(QFile::link(root + QStringLiteral("text.pro"), root + QStringLiteral("link.pro")));
-    QVERIFY(QFile::link(root + QStringLiteral("nil.pro"), root + QStringLiteral("dangling.pro")));
-    const QStringList before = listing(root);
-
-    QCOMPARE(IstDatei(relative.isEmpty() ? QString() : root + relative), expected);
-    QCOMPARE(listing(root), before);
-    QCOMPARE(readBytes(root + QStringLiteral("text.pro")), QByteArray("x\r\n"));
-}
-
-void TestConfigInstaller::missingFileIsCreatedWithTheBlockOnly()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(kName);
-    const ConfigInstallResult result = installAutoMapkey(path);
-    QVERIFY2(result.ok, qPrintable(result.error));
-    QVERIFY(result.created);
-    QVERIFY(result.error.isEmpty());
-    QCOMPARE(listing(dir.path()), QStringList{kName});
-
-    const QByteArray bytes = readBytes(path);
-    QCOMPARE(bytes, blockBytes());
-    QVERIFY(bytes.startsWith("! Mapkey zum ausfuehren der doit.pro\r\nmapkey auto @MAPKEY_NAME"));
-    QVERIFY(bytes.endsWith("`Close`;%doit;\r\n!\r\n"));
-    QCOMPARE(bytes.count("\r\n"), 11);
-    QCOMPARE(bytes.count('\r'), 11);
-    QCOMPARE(bytes.count('\n'), 11);
+    QVERIFY(QDir(dir.path()).mkdir(u"work"_s) && QDir(dir.path()).mkdir(u"shared"_s));
+    const QString target = dir.filePath(u"shared/real.pro"_s);
+    const QString link = dir.filePath(u"work/config.pro"_s);
+    QVERIFY(QFile::link(target, link)); // dangling: config.pro is still missing
+    ConfigInstallResult result = installAutoMapkey(link);
+    QVERIFY2(result.ok && result.created && result.error.isEmpty(), qPrintable(result.error));
+    QCOMPARE(readBytes(target), kAutoBlock);
+    result = installAutoMapkey(link);
+    QVERIFY2(result.ok && !result.created, qPrintable(result.error));
+    QCOMPARE(snapshot(dir.path()),
+             (QStringList{u"shared /"_s,
+                          u"shared/real.pro = "_s + QString::fromLatin1(kAutoBlock + kAutoBlock),
+                          u"work /"_s, u"work/config.pro -> "_s + target}));
 }
 
 void TestConfigInstaller::linesAreCopiedWithCrLf_data()
@@ -198,29 +115,19 @@ void TestConfigInstaller::linesAreCopiedWithCrLf_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("copied");
     QTest::newRow("empty file") << QByteArray() << QByteArray();
-    QTest::newRow("CR LF kept") << QByteArray("a\r\nb\r\n") << QByteArray("a\r\nb\r\n");
-    QTest::newRow("LF only") << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
-    QTest::newRow("CR only") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("lone LF") << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("lone CR") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n");
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QByteArray("a\r\n\r\nb\r\n");
-    QTest::newRow("mixed and empty lines")
+    QTest::newRow("mixed, empty lines, last without end")
         << QByteArray("a\r\n\r\nb\n\nc\r\rd") << QByteArray("a\r\n\r\nb\r\n\r\nc\r\n\r\nd\r\n");
-    QTest::newRow("last line without end")
-        << QByteArray("! x\r\nmapkey y ~ ;") << QByteArray("! x\r\nmapkey y ~ ;\r\n");
-    QTest::newRow("one line without end") << QByteArray("z") << QByteArray("z\r\n");
-    QTest::newRow("one empty line") << QByteArray("\r\n") << QByteArray("\r\n");
-    QTest::newRow("ends in lone CR") << QByteArray("a\r\nb\r") << QByteArray("a\r\nb\r\n");
-    QTest::newRow("blanks and tabs kept")
-        << QByteArray("  mapkey a ;\\  \r\n\t\r\n") << QByteArray("  mapkey a ;\\  \r\n\t\r\n");
-    QTest::newRow("Windows-1252 comment") << QByteArray("! \xc4nderung f\xfcr Ma\xdf \x80\x9f\r\n")
-                                          << QByteArray("! \xc4nderung f\xfcr Ma\xdf \x80\x9f\r\n");
-    QTest::newRow("UTF-8 and broken UTF-8")
-        << QByteArray("! \xc3\xa4\xc3\r\n\xef\xbb\xbf!\xff\xfe\n")
-        << QByteArray("! \xc3\xa4\xc3\r\n\xef\xbb\xbf!\xff\xfe\r\n");
-    const QByteArray binary = allOtherBytes();
+    QTest::newRow("BOM, blanks and tabs") << QByteArray("\xef\xbb\xbf a ;\\ \r\n\t\r\n")
+                                          << QByteArray("\xef\xbb\xbf a ;\\ \r\n\t\r\n");
+    QByteArray other; // every byte value but CR and LF, so none of them can end a line
+    for (int b = 0; b < 256; ++b)
+        other += b == '\r' || b == '\n' ? QByteArray() : QByteArray(1, char(b));
     QTest::newRow("every other byte value")
-        << binary + "\r\n" + binary << binary + "\r\n" + binary + "\r\n";
-    QTest::newRow("NUL and Ctrl-Z mid-file")
-        << QByteArray("a\0b\x1aZ\r\nd", 8) << QByteArray("a\0b\x1aZ\r\nd\r\n", 10);
+        << other + "\r\n" + other << other + "\r\n" + other + "\r\n";
 }
 
 void TestConfigInstaller::linesAreCopiedWithCrLf()
@@ -228,93 +135,11 @@ void TestConfigInstaller::linesAreCopiedWithCrLf()
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, copied);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(kName);
+    const QString path = dir.filePath(u"config.pro"_s);
     QVERIFY(writeBytes(path, before));
     const ConfigInstallResult result = installAutoMapkey(path);
-    QVERIFY2(result.ok, qPrintable(result.error));
-    QVERIFY(!result.created);
-    QCOMPARE(readBytes(path), copied + blockBytes());
-}
-
-void TestConfigInstaller::nLinesGiveNPlusEleven_data()
-{
-    QTest::addColumn<int>("count");
-    for (int n : {1, 2, 11, 1000, 40000})
-        QTest::addRow("%d lines", n) << n;
-}
-
-void TestConfigInstaller::nLinesGiveNPlusEleven()
-{
-    QFETCH(int, count);
-    QList<QByteArray> lines;
-    for (int i = 0; i < count; ++i)
-        lines.append(i % 7 == 0 ? QByteArray() : "mapkey m" + QByteArray::number(i) + " ~ ;\\");
-    QByteArray before = lines.join("\r\n") + "\r\n";
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(kName);
-    QVERIFY(writeBytes(path, before));
-    QVERIFY(installAutoMapkey(path).ok);
-
-    QList<QByteArray> after = readBytes(path).split('\n');
-    QCOMPARE(after.takeLast(), QByteArray());
-    QCOMPARE(after.size(), count + 11);
-    for (int i = 0; i < count; ++i)
-        QCOMPARE(after.at(i), lines.at(i) + '\r');
-    const QStringList block = templates::autoBlock();
-    for (int i = 0; i < 11; ++i)
-        QCOMPARE(after.at(count + i), block.at(i).toLatin1() + '\r');
-}
-
-void TestConfigInstaller::everyInstallationAppendsTheBlock()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(kName);
-    QVERIFY(writeBytes(path, "! eigene Zeile\nmapkey x ~ ;"));
-    const QByteArray earlier = "! eigene Zeile\r\nmapkey x ~ ;\r\n";
-    QVERIFY(installAutoMapkey(path).ok);
-    QCOMPARE(readBytes(path), earlier + blockBytes());
-    const ConfigInstallResult second = installAutoMapkey(path);
-    QVERIFY(second.ok);
-    QVERIFY(!second.created);
-    QCOMPARE(readBytes(path), earlier + blockBytes() + blockBytes());
-    QCOMPARE(listing(dir.path()), QStringList{kName});
-}
-
-void TestConfigInstaller::linkKeepsItsPlaceAndTargetIsWritten_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<bool>("targetExists");
-    QTest::newRow("link to a file") << QByteArray("! alt\n") << true;
-    QTest::newRow("link to a missing file") << QByteArray() << false;
-}
-
-void TestConfigInstaller::linkKeepsItsPlaceAndTargetIsWritten()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(bool, targetExists);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("work")));
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("shared")));
-    const QString target = dir.filePath(QStringLiteral("shared/real.pro"));
-    const QString link = dir.filePath(QStringLiteral("work/config.pro"));
-    if (targetExists)
-        QVERIFY(writeBytes(target, before));
-    QVERIFY(QFile::link(target, link));
-
-    const ConfigInstallResult result = installAutoMapkey(link);
-    QVERIFY2(result.ok, qPrintable(result.error));
-    QCOMPARE(result.created, !targetExists);
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(QFileInfo(link).symLinkTarget(), target);
-    const QByteArray copied = targetExists ? QByteArray("! alt\r\n") : QByteArray();
-    QCOMPARE(readBytes(target), copied + blockBytes());
-    QCOMPARE(listing(dir.filePath(QStringLiteral("work"))), QStringList{kName});
-    QCOMPARE(listing(dir.filePath(QStringLiteral("shared"))),
-             QStringList{QStringLiteral("real.pro")});
+    QVERIFY2(result.ok && !result.created, qPrintable(result.error));
+    QCOMPARE(readBytes(path), copied + kAutoBlock);
 }
 
 void TestConfigInstaller::failureLeavesEverythingAsItWas_data()
@@ -322,104 +147,52 @@ void TestConfigInstaller::failureLeavesEverythingAsItWas_data()
     QTest::addColumn<int>("fault");
     QTest::newRow("folder missing") << int(MissingFolder);
     QTest::newRow("path is a folder") << int(PathIsFolder);
-    QTest::newRow("folder is a file") << int(FolderIsAFile);
 #ifdef Q_OS_UNIX
     QTest::newRow("path is a pipe") << int(PathIsPipe);
 #endif
     QTest::newRow("read-only file") << int(ReadOnlyFile);
     QTest::newRow("unreadable file") << int(UnreadableFile);
-    QTest::newRow("unwritable folder") << int(UnwritableFolder);
-    QTest::newRow("missing file, unwritable folder") << int(MissingFileInUnwritableFolder);
+    QTest::newRow("unwritable folder") << int(LockedFolder);
 }
 
 void TestConfigInstaller::failureLeavesEverythingAsItWas()
 {
     QFETCH(int, fault);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString folder = dir.filePath(QStringLiteral("work"));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("work")));
-    QString path = folder + u'/' + kName;
-    const QByteArray original = "! Einstellungen f\xfcr Pro/E\r\nmapkey a ~ ;\n\x80\xff";
-    QVERIFY(writeBytes(path, original));
-    QString watched = folder; // the folder whose entries must not change
-    QString locked;           // restored afterwards so that the folder can be removed
-    auto unlock = [&locked] {
-        if (!locked.isEmpty())
-            QFile::setPermissions(locked, kOwnerAll);
-        locked.clear();
-    };
-    const auto guard = qScopeGuard(unlock);
-
-    switch (fault) {
-    case MissingFolder:
-        path = dir.filePath(QStringLiteral("gone/config.pro"));
-        watched = dir.path();
-        break;
-    case PathIsFolder:
-        QVERIFY(QFile::remove(path));
-        QVERIFY(QDir(folder).mkdir(kName));
-        break;
-    case FolderIsAFile:
-        path += QStringLiteral("/config.pro");
-        break;
-    case PathIsPipe:
+    const QString folder = dir.filePath(u"work"_s);
+    QString path = folder + u"/config.pro"_s;
+    QVERIFY(QDir().mkdir(folder) && writeBytes(path, "! f\xfcr Pro/E\r\nmapkey a ~ ;\n\x80\xff"));
+    if (fault == MissingFolder)
+        path = dir.filePath(u"gone/config.pro"_s);
+    if (fault == PathIsFolder)
+        QVERIFY(QFile::remove(path) && QDir().mkdir(path));
 #ifdef Q_OS_UNIX
-        QVERIFY(QFile::remove(path));
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    if (fault == PathIsPipe)
+        QVERIFY(QFile::remove(path) && ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
 #endif
-        break;
-    case ReadOnlyFile:
-        locked = path;
-        QVERIFY(
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        // Write protection is honoured only where the system reports it;
-        // for the superuser it does not.
-        if (QFileInfo(path).isWritable())
-            QSKIP("The file stays writable for this user (superuser?)");
-        break;
-    case UnreadableFile: {
-        locked = path;
-        QVERIFY(QFile::setPermissions(path, QFile::Permissions()));
-        QFile probe(path);
-        if (probe.open(QIODevice::ReadOnly))
-            QSKIP("Permissions do not stop this user from reading (superuser?)");
-        break;
+    const QStringList before = snapshot(dir.path());
+
+    // Permissions go last, as the snapshot must read the file. The superuser
+    // passes them by; only where the system says so is the case skipped.
+    const QString locked = fault == LockedFolder ? folder : path;
+    const auto unlock = [&] { QFile::setPermissions(locked, kOwnerAll); };
+    const auto guard = qScopeGuard(unlock);
+    if (fault == ReadOnlyFile || fault == UnreadableFile || fault == LockedFolder) {
+        QVERIFY(QFile::setPermissions(locked, fault == UnreadableFile
+                                                  ? QFile::Permissions()
+                                                  : QFile::ReadOwner | QFile::ExeOwner));
+        const QFileInfo info(locked);
+        if (fault == UnreadableFile ? info.isReadable() : info.isWritable())
+            QSKIP("Permissions do not bind this user (superuser?)");
     }
-    case MissingFileInUnwritableFolder:
-        QVERIFY(QFile::remove(path));
-        Q_FALLTHROUGH();
-    case UnwritableFolder: {
-        locked = folder;
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        QFile probe(folder + QStringLiteral("/probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            QSKIP("Permissions do not stop this user from writing (superuser?)");
-        }
-        break;
-    }
-    }
-    const QStringList entries = listing(watched);
-    const bool hadFile = QFileInfo(path).isFile();
 
     const ConfigInstallResult result = installAutoMapkey(path);
-    QVERIFY(!result.ok);
-    QVERIFY(!result.created);
-    QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
-    QVERIFY2(!result.error.section(QStringLiteral("Grund:"), 1).trimmed().isEmpty(),
+    QVERIFY(!result.ok && !result.created);
+    QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)) &&
+                 !result.error.section(u"Grund:"_s, 1).trimmed().isEmpty(),
              qPrintable(result.error));
-
     unlock();
-    QCOMPARE(listing(watched), entries);
-    if (hadFile)
-        QCOMPARE(readBytes(path), original);
-    if (fault == PathIsFolder)
-        QVERIFY(listing(path).isEmpty());
-    if (fault == PathIsPipe)
-        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
-    if (fault == FolderIsAFile)
-        QCOMPARE(readBytes(folder + u'/' + kName), original);
+    QCOMPARE(snapshot(dir.path()), before);
 }
 
 QTEST_GUILESS_MAIN(TestConfigInstaller)
