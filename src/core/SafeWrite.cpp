@@ -48,7 +48,9 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
             *error = writeFailureMessage(path, file.errorString());
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // Flushed by hand: commit() does not report a buffered write that fails
+    // on a full disk and would put a short file in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         if (error)
             *error = writeFailureMessage(path, file.errorString());
         file.cancelWriting();

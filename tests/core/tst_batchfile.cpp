@@ -1,11 +1,17 @@
 #include "BatchFile.h"
 #include "EightBitCodec.h"
 #include "OutputPath.h"
+#include "SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace kettwerk;
 using namespace Qt::StringLiterals;
@@ -40,6 +46,7 @@ private Q_SLOTS:
     void failureWritesNothing_data();
     void failureWritesNothing();
     void codecRoundTripsEveryByteAndReportsTheFirstStranger();
+    void fullDiskLeavesTheEarlierFile();
 };
 
 void TestBatchFile::joinsFolderAndName()
@@ -115,6 +122,34 @@ void TestBatchFile::codecRoundTripsEveryByteAndReportsTheFirstStranger()
     QCOMPARE(back, QByteArray("\x80 \x84\x93 \xfc \xdf"));
     QCOMPARE(codec.encode(u"ab\u0100"_s, back), qsizetype(2));
     QCOMPARE(codec.encode(u"a\U0001F600"_s, back), qsizetype(1));
+}
+
+void TestBatchFile::fullDiskLeavesTheEarlierFile()
+{
+#ifdef Q_OS_UNIX
+    // A file size limit fails the write the way a full disk does, even for root.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("config.pro"));
+    QVERIFY(writeFileAtomically(path, "earlier", nullptr));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString error;
+    // Small enough to sit in the write buffer until the file is committed.
+    const bool written = writeFileAtomically(path, QByteArray(2000, 'x'), &error);
+    setrlimit(RLIMIT_FSIZE, &old);
+    QVERIFY(!written);
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("earlier"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("config.pro")});
+#else
+    QSKIP("File size limits are a POSIX feature");
+#endif
 }
 
 QTEST_APPLESS_MAIN(TestBatchFile)
