@@ -1,4 +1,5 @@
 #include "BatchComposer.h"
+#include "ExpectedBatch.h"
 #include "Templates.h"
 #include "TextReplace.h"
 
@@ -29,22 +30,7 @@ private Q_SLOTS:
 
 void TestBatchComposer::oneEntryGivesTheThirteenLines()
 {
-    const QString expected =
-        u"mapkey doit ~ ;\\\r\n"
-        "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\\r\n"
-        "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;~ Activate `main_dlg_cur` "
-        "`File.psh_open`;\\\r\n"
-        "mapkey(continued) ~ Update `file_open` `Inputname` `a.drw`;\\\r\n"
-        "mapkey(continued) ~ Activate `file_open` `Open`;%rt;\\\r\n"
-        "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\\r\n"
-        "mapkey(continued) ~ Select `main_dlg_cur` `File.cb_file_erase`;\\\r\n"
-        "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\\r\n"
-        "mapkey(continued) ~ Close `main_dlg_cur` `File.cb_file_erase`;\\\r\n"
-        "mapkey(continued) ~ Activate `main_dlg_cur` `psh_erase`;~ Activate `file_erase` "
-        "`sel_list`;\\\r\n"
-        "mapkey(continued) ~ Activate `file_erase` `OK`;\\\r\n"
-        "mapkey(continued) ~ Activate `0_std_confirm` `OK`;\\\r\n"
-        "mapkey(continued) ~ ;\r\n"_s;
+    const QString expected = QString::fromLatin1(oneDrawingWithRt());
     const QString text = composeBatch(BatchPieces::stored(), {u"a.drw"_s}, customBlock(u"rt"_s));
     QCOMPARE(text.split(u"\r\n"_s), expected.split(u"\r\n"_s)); // by lines, to show where
 }

@@ -1,3 +1,4 @@
+#include "ExpectedBatch.h"
 #include "MainWindowFixture.h"
 #include "Shell.h"
 #include "Sound.h"
@@ -66,23 +67,7 @@ void TestBatchWindows::writesTheBatchForOneFileByteForByte()
 
     const int soundsBefore = platform::soundRequests();
     m_ui.press("cmd_fcreate");
-    const QByteArray expected =
-        "mapkey doit ~ ;\\\r\n"
-        "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\\r\n"
-        "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;~ Activate `main_dlg_cur` "
-        "`File.psh_open`;\\\r\n"
-        "mapkey(continued) ~ Update `file_open` `Inputname` `a.drw`;\\\r\n"
-        "mapkey(continued) ~ Activate `file_open` `Open`;%rt;\\\r\n"
-        "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\\r\n"
-        "mapkey(continued) ~ Select `main_dlg_cur` `File.cb_file_erase`;\\\r\n"
-        "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\\r\n"
-        "mapkey(continued) ~ Close `main_dlg_cur` `File.cb_file_erase`;\\\r\n"
-        "mapkey(continued) ~ Activate `main_dlg_cur` `psh_erase`;~ Activate `file_erase` "
-        "`sel_list`;\\\r\n"
-        "mapkey(continued) ~ Activate `file_erase` `OK`;\\\r\n"
-        "mapkey(continued) ~ Activate `0_std_confirm` `OK`;\\\r\n"
-        "mapkey(continued) ~ ;\r\n"
-        "\r\n";
+    const QByteArray expected = oneDrawingWithRt() + "\r\n";
     QFile written(m_ui.file(QStringLiteral("doit.pro")));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), expected);

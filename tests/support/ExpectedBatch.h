@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+
+// The batch text for the single file a.drw with the mapkey names "rt", spelt
+// out line by line so that a change to any stored block shows up here.
+inline QByteArray oneDrawingWithRt()
+{
+    return "mapkey doit ~ ;\\\r\n"
+           "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\\r\n"
+           "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;~ Activate `main_dlg_cur` "
+           "`File.psh_open`;\\\r\n"
+           "mapkey(continued) ~ Update `file_open` `Inputname` `a.drw`;\\\r\n"
+           "mapkey(continued) ~ Activate `file_open` `Open`;%rt;\\\r\n"
+           "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\\r\n"
+           "mapkey(continued) ~ Select `main_dlg_cur` `File.cb_file_erase`;\\\r\n"
+           "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\\r\n"
+           "mapkey(continued) ~ Close `main_dlg_cur` `File.cb_file_erase`;\\\r\n"
+           "mapkey(continued) ~ Activate `main_dlg_cur` `psh_erase`;~ Activate `file_erase` "
+           "`sel_list`;\\\r\n"
+           "mapkey(continued) ~ Activate `file_erase` `OK`;\\\r\n"
+           "mapkey(continued) ~ Activate `0_std_confirm` `OK`;\\\r\n"
+           "mapkey(continued) ~ ;\r\n";
+}
