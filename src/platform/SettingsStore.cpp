@@ -35,9 +35,4 @@ void SettingsStore::save(const QString& key, const QString& value)
     m_settings->sync();
 }
 
-QString SettingsStore::location() const
-{
-    return m_settings->fileName();
-}
-
 } // namespace kettwerk::platform

@@ -23,9 +23,6 @@ public:
     QString get(const QString& key, const QString& fallback) const;
     void save(const QString& key, const QString& value);
 
-    // Where the values live, for messages and tests.
-    QString location() const;
-
 private:
     std::unique_ptr<QSettings> m_settings;
 };

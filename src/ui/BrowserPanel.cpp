@@ -5,6 +5,7 @@
 #include "FileBox.h"
 #include "FolderList.h"
 #include "FolderTest.h"
+#include "Painting.h"
 #include "Twips.h"
 
 #include <QComboBox>
@@ -22,10 +23,7 @@ BrowserPanel::BrowserPanel(QWidget* parent) : QFrame(parent)
     // The panel has no border, so its caption is never drawn; screen readers
     // still get it.
     setAccessibleName(QStringLiteral("Dateiliste"));
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 224, 192));
-    setPalette(colours);
+    fillBackground(this, QColor(255, 224, 192));
     // Its top strip lies above the window's client area and is cut off.
     placeTwips(this, 1800, -120, kWidthTwips, kHeightTwips);
 

@@ -2,6 +2,7 @@
 
 #include "ClickableImage.h"
 #include "Fonts.h"
+#include "Painting.h"
 #include "Shell.h"
 #include "Sound.h"
 #include "Twips.h"
@@ -33,10 +34,7 @@ CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidg
     setWindowTitle(QStringLiteral("ok"));
     setFixedSize(px(4335), px(3255));
     setFont(sansSerif(8.25));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    fillBackground(this, Qt::white);
 
     addLabel(this, u"Label1", u"Der Vorgang wurde erfolgreich abgeschlossen !",
              twipsRect(240, 120, 3495, 255));

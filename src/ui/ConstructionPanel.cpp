@@ -3,6 +3,7 @@
 #include "BlockField.h"
 #include "ClickableImage.h"
 #include "Fonts.h"
+#include "Painting.h"
 #include "Templates.h"
 #include "TextReplace.h"
 #include "Twips.h"
@@ -35,10 +36,7 @@ ConstructionPanel::ConstructionPanel(QWidget* parent)
 {
     setObjectName(QStringLiteral("Frame1"));
     setWindowTitle(QStringLiteral("Mapkeykonstruktion"));
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 224, 192));
-    setPalette(colours);
+    fillBackground(this, QColor(255, 224, 192));
     setFont(sansSerif(8.25));
     placeTwips(this, 8400, 240, 9735, 6615);
 
@@ -107,8 +105,7 @@ void ConstructionPanel::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawOutline(painter, this);
 }
 
 } // namespace kettwerk::ui

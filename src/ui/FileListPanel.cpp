@@ -1,16 +1,12 @@
 #include "FileListPanel.h"
 
 #include "ClickableImage.h"
-#include "ClipboardLines.h"
 #include "FileList.h"
 #include "Fonts.h"
 #include "MenuPanel.h"
-#include "MessageBox.h"
-#include "NameRules.h"
+#include "Painting.h"
 #include "Twips.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -25,10 +21,7 @@ FileListPanel::FileListPanel(QWidget* parent)
     : QFrame(parent), m_fileList(new FileList(this)), m_selection(new QStringListModel(this))
 {
     setObjectName(QStringLiteral("Frame3"));
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(0, 192, 192));
-    setPalette(colours);
+    fillBackground(this, QColor(0, 192, 192));
     placeTwips(this, 480, 1920, kWidthTwips, kHeightTwips);
 
     Label6 = new QLabel(QStringLiteral("klicken Sie mit der rechte Maustaste in das weiße Feld um "
@@ -41,7 +34,6 @@ FileListPanel::FileListPanel(QWidget* parent)
     placeTwips(Label6, 240, 0, 3735, 615);
 
     // Hidden lists first, so that the visible controls lie above them.
-    m_selection->setObjectName(QStringLiteral("selectionModel"));
     List_Selection = new QListView(this);
     List_Selection->setObjectName(QStringLiteral("List_Selection"));
     List_Selection->setModel(m_selection);
@@ -166,8 +158,7 @@ void FileListPanel::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawOutline(painter, this);
 }
 
 } // namespace kettwerk::ui

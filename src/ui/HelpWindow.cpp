@@ -1,6 +1,7 @@
 #include "HelpWindow.h"
 
 #include "Fonts.h"
+#include "Painting.h"
 #include "Shell.h"
 #include "Twips.h"
 
@@ -69,10 +70,7 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/info.png")));
     setFixedSize(px(6270), px(4800));
     setFont(sansSerif(8.25));
-    setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(grey);
+    fillBackground(this, QColor(224, 224, 224));
 
     Label1 = addLabel(this, u"Label1", QStringLiteral("Juni 2025, Kettwerk-Team"),
                       twipsRect(240, 120, 1935, 255));

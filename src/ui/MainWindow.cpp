@@ -8,10 +8,11 @@
 #include "ConstructionPanel.h"
 #include "FileListPanel.h"
 #include "FolderTest.h"
-#include "HelpWindow.h"
 #include "Fonts.h"
+#include "HelpWindow.h"
 #include "MapkeyWindow.h"
 #include "OutputFolderPanel.h"
+#include "Painting.h"
 #include "Platform.h"
 #include "SettingsKeys.h"
 #include "Templates.h"
@@ -33,16 +34,6 @@ static void initResources()
 }
 
 namespace kettwerk::ui {
-namespace {
-
-// The small windows delete themselves on close, a little later; a closed one
-// counts as unloaded at once.
-bool isLoaded(const QWidget* window)
-{
-    return window && window->isVisible();
-}
-
-} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),

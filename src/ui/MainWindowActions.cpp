@@ -11,12 +11,13 @@
 #include "ConstructionPanel.h"
 #include "FileList.h"
 #include "FileListPanel.h"
-#include "MenuPanel.h"
 #include "MainWindow.h"
 #include "MapkeyWindow.h"
+#include "MenuPanel.h"
 #include "MessageBox.h"
 #include "OutputFolderPanel.h"
 #include "OutputPath.h"
+#include "Painting.h"
 #include "Platform.h"
 #include "Templates.h"
 #include "TextReplace.h"
@@ -109,7 +110,7 @@ bool MainWindow::fileout()
         return false;
     }
     setStatus(QStringLiteral("Datei doit.pro wurde gespeichert !"));
-    if (!m_completionWindow || !m_completionWindow->isVisible()) {
+    if (!isLoaded(m_completionWindow)) {
         m_completionWindow = new CompletionWindow([this] { return batchFilePath(); }, this);
         centreOnScreen(m_completionWindow);
     }

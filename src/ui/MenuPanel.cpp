@@ -2,6 +2,7 @@
 
 #include "ClickableImage.h"
 #include "Fonts.h"
+#include "Painting.h"
 #include "Twips.h"
 #include "WrapButton.h"
 
@@ -30,10 +31,7 @@ MenuPanel::MenuPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("kontextmenue"));
     setAccessibleName(QStringLiteral("Menue"));
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 255, 192));
-    setPalette(colours);
+    fillBackground(this, QColor(255, 255, 192));
     placeTwips(this, 2880, kTopTwips, 1215, 3735);
 
     cmd_paste = addButton(this, u"cmd_paste", u"<-- PASTE", twipsRect(120, 120, 975, 255));
@@ -59,8 +57,7 @@ void MenuPanel::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawOutline(painter, this);
     const int y = px(3240);
     painter.drawLine(0, y, width(), y);
 }
