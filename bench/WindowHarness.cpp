@@ -4,7 +4,6 @@
 #include "FileListPanel.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
-#include "Shell.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,11 +17,19 @@
 namespace bench {
 namespace {
 
+// Messages are not shown while timing; a benchmark never expects one.
+class QuietMessageBox : public kettwerk::ui::MessageBox
+{
+public:
+    void inform(QWidget*, const QString&) override {}
+};
+
 struct Harness
 {
     QTemporaryDir settingsDir;
     QTemporaryDir workDir;
     std::unique_ptr<kettwerk::ui::MainWindow> window;
+    QuietMessageBox messages;
 };
 
 std::unique_ptr<Harness> g_harness;
@@ -45,8 +52,7 @@ void startHarness()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, g_harness->settingsDir.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        g_harness->settingsDir.path());
-    kettwerk::platform::MessageBox::setRecording(true);
-    kettwerk::platform::setShellOpenHook([](const QString&) { return 33; });
+    kettwerk::ui::MessageBox::install(&g_harness->messages);
 
     g_harness->window = std::make_unique<kettwerk::ui::MainWindow>();
     named<QLineEdit>(QStringLiteral("txt_pro")).setText(g_harness->workDir.path());

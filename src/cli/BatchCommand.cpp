@@ -6,9 +6,9 @@
 #include "ClipboardLines.h"
 #include "ConfigInstaller.h"
 #include "EightBitCodec.h"
-#include "FolderTest.h"
+#include "Paths.h"
 #include "NameRules.h"
-#include "OutputPath.h"
+#include "Paths.h"
 #include "Platform.h"
 #include "SafeWrite.h"
 #include "SettingsKeys.h"
@@ -65,7 +65,7 @@ bool readList(const QString& source, QIODevice& in, QString* text, QString* erro
 QString storedWorkingFolder(const platform::SettingsStore& settings)
 {
     const QString proFolder = platform::defaultWorkingFolder(platform::loginName());
-    const QString initial = IstVerzeichnis(proFolder) ? proFolder : platform::programFolder();
+    const QString initial = isExistingFolder(proFolder) ? proFolder : platform::programFolder();
     return settings.get(settings::kWorkingFolder, initial);
 }
 

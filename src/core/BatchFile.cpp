@@ -8,7 +8,7 @@
 namespace kettwerk {
 
 bool encodeBatchFile(const QString& batchText, const QStringList& selection,
-                     const EightBitCodec& codec, QByteArray* bytes, QString* problem)
+                     const platform::EightBitCodec& codec, QByteArray* bytes, QString* problem)
 {
     // Encoded in place and the line end added as bytes: the text of a long
     // batch is tens of megabytes, and a joined copy would double that.
@@ -37,7 +37,7 @@ bool encodeBatchFile(const QString& batchText, const QStringList& selection,
 }
 
 bool writeBatchFile(const QString& path, const QString& batchText, const QStringList& selection,
-                    const EightBitCodec& codec, QString* error)
+                    const platform::EightBitCodec& codec, QString* error)
 {
     QByteArray bytes;
     QString problem;

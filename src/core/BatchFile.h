@@ -6,7 +6,9 @@
 
 namespace kettwerk {
 
+namespace platform {
 class EightBitCodec;
+}
 
 inline constexpr char16_t kBatchFileName[] = u"doit.pro";
 
@@ -15,11 +17,11 @@ inline constexpr char16_t kBatchFileName[] = u"doit.pro";
 // says which selected file holds one (or the character itself when it came
 // from elsewhere, such as the mapkey names); nothing may then be written.
 bool encodeBatchFile(const QString& batchText, const QStringList& selection,
-                     const EightBitCodec& codec, QByteArray* bytes, QString* problem);
+                     const platform::EightBitCodec& codec, QByteArray* bytes, QString* problem);
 
 // Encodes and writes doit.pro, replacing any earlier file atomically. On
 // failure `error` is a German message naming the path and the reason.
 bool writeBatchFile(const QString& path, const QString& batchText, const QStringList& selection,
-                    const EightBitCodec& codec, QString* error);
+                    const platform::EightBitCodec& codec, QString* error);
 
 } // namespace kettwerk

@@ -1,6 +1,6 @@
 #include "ConfigInstaller.h"
 
-#include "OutputPath.h"
+#include "Paths.h"
 #include "SafeWrite.h"
 #include "Templates.h"
 
@@ -48,15 +48,10 @@ QString configFilePath(const QString& workingFolder, const QString& programFolde
     return joinFolderAndName(workingFolder, name, separator);
 }
 
-bool IstDatei(const QString& path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
-
 ConfigInstallResult installAutoMapkey(const QString& path)
 {
     QByteArray earlier;
-    const bool existed = IstDatei(path);
+    const bool existed = isExistingFile(path);
     if (existed) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))

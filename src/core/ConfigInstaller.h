@@ -17,11 +17,6 @@ inline constexpr char16_t kAutoMapkeyAddedNotice[] =
 // beside the program.
 QString configFilePath(const QString& workingFolder, const QString& programFolder, QChar separator);
 
-// True when `path` names an existing regular file (through a link, too), so
-// that its length can be read. Anything else, an empty path included, gives
-// false. Looks only; never creates or changes anything.
-bool IstDatei(const QString& path);
-
 struct ConfigInstallResult
 {
     bool ok = false;

@@ -6,26 +6,11 @@
 #include <algorithm>
 
 namespace kettwerk::platform {
-namespace {
-
-const DriveSource* g_installed = nullptr;
-
-} // namespace
 
 QString DriveSource::currentFolder(const QString& drive) const
 {
     const QString current = fullFolderPath(QDir::currentPath());
     return driveOf(current) == drive ? current : rootOf(drive);
-}
-
-const DriveSource& driveSource()
-{
-    return g_installed ? *g_installed : systemDriveSource();
-}
-
-void setDriveSource(const DriveSource* source)
-{
-    g_installed = source;
 }
 
 void sortNames(QStringList& names)

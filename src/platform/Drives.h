@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Replaceable.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,10 +11,10 @@ namespace kettwerk::platform {
 // a letter with its colon ("C:"); elsewhere it is a mounted volume, named by
 // the folder it is mounted on ("/", "/media/usb").
 //
-// Everything that asks about drives goes through driveSource(), so that a
-// test can put a source of its own in place, one that offers a drive that
+// Everything that asks about drives goes through DriveSource::instance(), so
+// that a test can install a source of its own, one that offers a drive that
 // is never ready.
-class DriveSource
+class DriveSource : public Replaceable<DriveSource>
 {
 public:
     virtual ~DriveSource() = default;
@@ -32,17 +34,10 @@ public:
     // folder per drive give the process's current folder when it lies on the
     // drive, and the drive's root otherwise.
     virtual QString currentFolder(const QString& drive) const;
+
+    // The system's own drives, whatever is installed.
+    static DriveSource& system();
 };
-
-// The source in use: the one a test installed, or the system's.
-const DriveSource& driveSource();
-
-// Puts `source` in place of the system's drives; nullptr brings the system's
-// back. The caller keeps ownership and must restore before destroying it.
-void setDriveSource(const DriveSource* source);
-
-// The system's own drives, whatever is installed.
-const DriveSource& systemDriveSource();
 
 // Reading folders, for the folder and file lists.
 

@@ -3,13 +3,11 @@
 #include <QChar>
 #include <QString>
 
-namespace kettwerk {
-class EightBitCodec;
-}
-
 // What the program needs to know about the system it runs on. Each system
 // has its own implementation file; the rest of the program sees only this.
 namespace kettwerk::platform {
+
+class EightBitCodec;
 
 // The login name of the user running the program, trimmed of blanks, or
 // "USER" when the system does not tell.

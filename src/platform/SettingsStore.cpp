@@ -1,7 +1,6 @@
 #include "SettingsStore.h"
 
-#include "SettingsKeys.h"
-
+#include <QDir>
 #include <QSettings>
 
 namespace kettwerk::platform {
@@ -16,7 +15,8 @@ SettingsStore::SettingsStore()
                                              QStringLiteral("Kettwerk")))
 #endif
 {
-    m_settings->beginGroup(settings::kSection);
+    // Every value of the program lies in this one section.
+    m_settings->beginGroup(QStringLiteral("Optionen"));
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -28,11 +28,26 @@ QString SettingsStore::get(const QString& key, const QString& fallback) const
     return m_settings->value(key).toString();
 }
 
-void SettingsStore::save(const QString& key, const QString& value)
+void SettingsStore::set(const QString& key, const QString& value)
 {
     m_settings->setValue(key, value);
-    // Written at once, so that a value saved by a button survives a crash.
+}
+
+bool SettingsStore::sync(QString* error)
+{
     m_settings->sync();
+    if (m_settings->status() == QSettings::NoError)
+        return true;
+    if (error) {
+        *error = QStringLiteral("Die Einstellungen konnten nicht gespeichert werden: „%1“.")
+                     .arg(location());
+    }
+    return false;
+}
+
+QString SettingsStore::location() const
+{
+    return QDir::toNativeSeparators(m_settings->fileName());
 }
 
 } // namespace kettwerk::platform

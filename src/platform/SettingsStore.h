@@ -21,7 +21,15 @@ public:
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     QString get(const QString& key, const QString& fallback) const;
-    void save(const QString& key, const QString& value);
+    void set(const QString& key, const QString& value);
+
+    // Writes what was set to the store at once. False when the store could
+    // not be written (a read-only file or folder, a full disk); `error` then
+    // says where, in German.
+    bool sync(QString* error = nullptr);
+
+    // Where the values live: a file path, or the registry key.
+    QString location() const;
 
 private:
     std::unique_ptr<QSettings> m_settings;

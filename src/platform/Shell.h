@@ -1,23 +1,26 @@
 #pragma once
 
-#include <QString>
+#include "Replaceable.h"
 
-#include <functional>
+#include <QString>
 
 namespace kettwerk::platform {
 
-// Opens a document, or an address such as "mailto:…", in the program that
-// the system associates with it. Returns a value in the manner of the
-// Windows shell: greater than 32 on success, an error code up to 32 otherwise.
-int shellOpen(const QString& pathOrAddress);
-
-// The shell's convention for its results.
-inline bool shellSucceeded(int result)
+struct ShellResult
 {
-    return result > 32;
-}
+    bool ok = false;
+    QString error; // German, names what could not be opened and why; empty when ok
+};
 
-// Tests replace the real opening; an empty function restores it.
-void setShellOpenHook(std::function<int(const QString&)> hook);
+// Opens a document, or an address such as "mailto:…", in the program that the
+// system associates with it, without waiting for that program.
+class Shell : public Replaceable<Shell>
+{
+public:
+    virtual ~Shell() = default;
+    virtual ShellResult open(const QString& pathOrAddress) = 0;
+
+    static Shell& system();
+};
 
 } // namespace kettwerk::platform

@@ -4,7 +4,7 @@
 #include "DriveBox.h"
 #include "FileBox.h"
 #include "FolderList.h"
-#include "FolderTest.h"
+#include "Paths.h"
 #include "Painting.h"
 #include "Twips.h"
 
@@ -146,7 +146,7 @@ void BrowserPanel::txt_path_Change()
 {
     const QString path = txt_path->text();
     // Anything but an existing folder is a path still being typed.
-    if (!IstVerzeichnis(path))
+    if (!isExistingFolder(path))
         return;
     File1->setPath(path);
     Dir1->setPath(path);

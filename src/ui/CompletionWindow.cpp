@@ -70,7 +70,7 @@ CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidg
 void CompletionWindow::Form_Load()
 {
     m_timer->start(kCloseAfterMs);
-    platform::playSound(QStringLiteral("MAPKEY.WAV"));
+    Sound::instance().play(QStringLiteral("MAPKEY.WAV"));
 }
 
 void CompletionWindow::Timer1_Timer()
@@ -91,7 +91,7 @@ void CompletionWindow::img_ex6_Click()
 void CompletionWindow::cmd_edit_Click()
 {
     // The result is not looked at: without an associated program nothing opens.
-    platform::shellOpen(m_batchFilePath());
+    platform::Shell::instance().open(m_batchFilePath());
     close();
 }
 

@@ -2,7 +2,7 @@
 
 #include "Drives.h"
 #include "FolderList.h"
-#include "FolderTest.h"
+#include "Paths.h"
 
 #include <QDir>
 #include <QSignalBlocker>
@@ -12,7 +12,7 @@ namespace kettwerk::ui {
 DriveBox::DriveBox(const QString& objectName, QWidget* parent) : QComboBox(parent)
 {
     setObjectName(objectName);
-    m_drive = platform::driveSource().driveOf(QDir::currentPath());
+    m_drive = platform::DriveSource::instance().driveOf(QDir::currentPath());
     refresh();
     connect(this, &QComboBox::currentIndexChanged, this, &DriveBox::takeIndex);
 }
@@ -21,7 +21,7 @@ void DriveBox::refresh()
 {
     const QSignalBlocker quiet(this);
     clear();
-    addItems(platform::driveSource().drives());
+    addItems(platform::DriveSource::instance().drives());
     // A drive that the list no longer offers (or never did, such as a
     // network path) stays shown while it is the current one.
     if (!m_drive.isEmpty() && findText(m_drive) < 0)
@@ -57,9 +57,9 @@ void DriveBox::showPopup()
 
 bool followDrive(DriveBox* drives, FolderList* folders)
 {
-    const platform::DriveSource& source = platform::driveSource();
+    const platform::DriveSource& source = platform::DriveSource::instance();
     const QString drive = drives->drive();
-    if (IstVerzeichnis(source.rootOf(drive)) && source.isReady(drive)) {
+    if (isExistingFolder(source.rootOf(drive)) && source.isReady(drive)) {
         if (!folders->setPath(source.currentFolder(drive)))
             folders->setPath(source.rootOf(drive));
         return true;

@@ -99,7 +99,7 @@ void FileListPanel::cmd_file_Click()
     const QStringList marked = m_fileList->markedEntries();
     if (marked.isEmpty()) {
         m_selection->setStringList({});
-        platform::MessageBox::show(this, QStringLiteral("Bitte Dateien auswählen !"));
+        inform(this, QStringLiteral("Bitte Dateien auswählen !"));
         return;
     }
     m_selection->setStringList(handOver(marked));

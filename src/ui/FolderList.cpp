@@ -1,7 +1,7 @@
 #include "FolderList.h"
 
 #include "Drives.h"
-#include "FolderTest.h"
+#include "Paths.h"
 #include "Twips.h"
 
 #include <QDir>
@@ -55,7 +55,7 @@ FolderList::FolderList(const QString& objectName, QWidget* parent) : QTreeWidget
 
 bool FolderList::setPath(const QString& folder)
 {
-    if (!IstVerzeichnis(folder))
+    if (!isExistingFolder(folder))
         return false;
     const QString path = platform::fullFolderPath(folder);
     if (path == m_path)

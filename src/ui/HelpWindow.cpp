@@ -122,7 +122,7 @@ QString HelpWindow::contactAddress()
 
 bool HelpWindow::ShellExec(const QString& Path, int /*WindowStyle*/, const QString& /*Operation*/)
 {
-    return platform::shellSucceeded(platform::shellOpen(Path));
+    return platform::Shell::instance().open(Path).ok;
 }
 
 void HelpWindow::Form_Load()

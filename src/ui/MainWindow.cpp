@@ -7,7 +7,7 @@
 #include "CompletionWindow.h"
 #include "ConstructionPanel.h"
 #include "FileListPanel.h"
-#include "FolderTest.h"
+#include "Paths.h"
 #include "Fonts.h"
 #include "HelpWindow.h"
 #include "MapkeyWindow.h"
@@ -103,7 +103,7 @@ void MainWindow::Form_Load()
     Frame4->lbl_user->setText(platform::loginName());
 
     const QString defaultFolder = platform::defaultWorkingFolder(Frame4->lbl_user->text());
-    Frame4->txt_pro->setText(IstVerzeichnis(defaultFolder) ? defaultFolder
+    Frame4->txt_pro->setText(isExistingFolder(defaultFolder) ? defaultFolder
                                                            : platform::programFolder());
     Frame4->txt_pro->setText(m_settings.get(settings::kWorkingFolder, Frame4->txt_pro->text()));
     Frame1->txt_individ->setText(
@@ -130,13 +130,14 @@ void MainWindow::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_settings.save(settings::kWorkingFolder, Frame4->txt_pro->text());
-    m_settings.save(settings::kFunctionBlock, Frame1->txt_individ->text());
+    m_settings.set(settings::kWorkingFolder, Frame4->txt_pro->text());
+    m_settings.set(settings::kFunctionBlock, Frame1->txt_individ->text());
     // A window that was never opened hands back what is stored.
     const QString names = isLoaded(m_mapkeyWindow) ? m_mapkeyWindow->mapkeyNames()
                                                    : m_settings.get(settings::kMapkeyNames,
                                                                     settings::kDefaultMapkeyNames);
-    m_settings.save(settings::kMapkeyNames, names);
+    m_settings.set(settings::kMapkeyNames, names);
+    m_settings.sync();
     unloadall();
 }
 

@@ -16,7 +16,7 @@
 #include "MenuPanel.h"
 #include "MessageBox.h"
 #include "OutputFolderPanel.h"
-#include "OutputPath.h"
+#include "Paths.h"
 #include "Painting.h"
 #include "Platform.h"
 #include "Templates.h"
@@ -80,7 +80,7 @@ bool MainWindow::CREATE(const QString& functionBlock)
     const BatchPieces pieces{Frame1->txt_kopf->text(), Frame1->txt_open->text(),
                              Frame1->txt_end->text()};
     if (pieces.openStep.size() < 2) {
-        platform::MessageBox::show(
+        inform(
             this, QStringLiteral("Der Schritt „Datei aufrufen“ ist zu kurz: er muss mit dem "
                                  "öffnenden Akzent und einem Zeilenende schließen. Es wurde "
                                  "nichts erstellt."));
@@ -106,7 +106,7 @@ bool MainWindow::fileout()
     QString error;
     if (!writeBatchFile(batchFilePath(), mapkeytext, selection(), platform::eightBitCodec(),
                         &error)) {
-        platform::MessageBox::show(this, error);
+        inform(this, error);
         return false;
     }
     setStatus(QStringLiteral("Datei doit.pro wurde gespeichert !"));
@@ -125,12 +125,12 @@ void MainWindow::cmd_auto_Click()
     setStatus(QStringLiteral("Datei lesen..."));
     const ConfigInstallResult result = installAutoMapkey(path);
     if (!result.ok) {
-        platform::MessageBox::show(this, result.error);
+        inform(this, result.error);
         return;
     }
     if (result.created)
-        platform::MessageBox::show(this, QString::fromUtf16(kConfigCreatedNotice));
-    platform::MessageBox::show(this, QString::fromUtf16(kAutoMapkeyAddedNotice));
+        inform(this, QString::fromUtf16(kConfigCreatedNotice));
+    inform(this, QString::fromUtf16(kAutoMapkeyAddedNotice));
 }
 
 void MainWindow::showConstructionPanel()

@@ -85,7 +85,8 @@ void MapkeyWindow::Form_Load()
 void MapkeyWindow::cmd_mapkeyok_Click()
 {
     const QString names = m_names->text();
-    m_settings.save(settings::kMapkeyNames, names);
+    m_settings.set(settings::kMapkeyNames, names);
+    m_settings.sync();
     Q_EMIT namesEntered(names);
     close();
 }

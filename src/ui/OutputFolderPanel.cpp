@@ -3,7 +3,7 @@
 #include "DriveBox.h"
 #include "Drives.h"
 #include "FolderList.h"
-#include "FolderTest.h"
+#include "Paths.h"
 #include "Twips.h"
 
 #include <QPushButton>
@@ -33,10 +33,10 @@ OutputFolderPanel::OutputFolderPanel(QWidget* parent) : QGroupBox(parent)
 
 void OutputFolderPanel::restoreFolder(const QString& folder)
 {
-    if (!IstVerzeichnis(folder))
+    if (!isExistingFolder(folder))
         return;
     Dir2->setPath(folder);
-    Drive2->setDrive(platform::driveSource().driveOf(Dir2->path()));
+    Drive2->setDrive(platform::DriveSource::instance().driveOf(Dir2->path()));
 }
 
 void OutputFolderPanel::openAbove(const QRect& bar)

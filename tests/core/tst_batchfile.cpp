@@ -1,6 +1,6 @@
 #include "BatchFile.h"
 #include "EightBitCodec.h"
-#include "OutputPath.h"
+#include "Paths.h"
 #include "SafeWrite.h"
 
 #include <QDir>
@@ -68,7 +68,7 @@ void TestBatchFile::replacesTheFileWithTextAndOneCrLf()
     QVERIFY(writeAll(path, QByteArray(5000, 'x')));
     QString error;
     QVERIFY2(
-        writeBatchFile(path, u"mapkey doit ~ ;\\\r\nä ~ ;\r\n"_s, {}, Windows1252Codec(), &error),
+        writeBatchFile(path, u"mapkey doit ~ ;\\\r\nä ~ ;\r\n"_s, {}, platform::Windows1252Codec(), &error),
         qPrintable(error));
     QCOMPARE(readAll(path), QByteArray("mapkey doit ~ ;\\\r\n\xe4 ~ ;\r\n\r\n"));
     QCOMPARE(entries(dir.path()), QStringList{u"doit.pro"_s});
@@ -101,7 +101,7 @@ void TestBatchFile::failureWritesNothing()
             QDir(dir.path()).mkdir(u"sub.pro"_s));
     const QString path = dir.filePath(name);
     QString error;
-    QVERIFY(!writeBatchFile(path, text, selection, Windows1252Codec(), &error));
+    QVERIFY(!writeBatchFile(path, text, selection, platform::Windows1252Codec(), &error));
     QVERIFY2(error.contains(QDir::toNativeSeparators(path)) && error.contains(reason),
              qPrintable(error));
     QCOMPARE(readAll(dir.filePath(u"doit.pro"_s)), QByteArray("earlier"));
@@ -111,7 +111,7 @@ void TestBatchFile::failureWritesNothing()
 
 void TestBatchFile::codecRoundTripsEveryByteAndReportsTheFirstStranger()
 {
-    const Windows1252Codec codec;
+    const platform::Windows1252Codec codec;
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));

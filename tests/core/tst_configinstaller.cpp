@@ -1,4 +1,5 @@
 #include "ConfigInstaller.h"
+#include "Paths.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -88,8 +89,8 @@ void TestConfigInstaller::pathRulesAndFileTest()
     QCOMPARE(configFilePath(u"/home/pro/"_s, u"/opt"_s, u'/'), u"/home/pro/config.pro"_s);
     QCOMPARE(configFilePath(QString(), u"C:\\prog"_s, u'\\'), u"C:\\prog\\config.pro"_s);
     // Links, empty and missing files are told apart by the installations below.
-    QVERIFY(!IstDatei(QDir::tempPath())); // a folder
-    QVERIFY(!IstDatei(QString()));
+    QVERIFY(!isExistingFile(QDir::tempPath())); // a folder
+    QVERIFY(!isExistingFile(QString()));
 }
 
 void TestConfigInstaller::createsThroughALinkAndAppendsEveryTime()

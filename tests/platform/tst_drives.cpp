@@ -25,7 +25,7 @@ class DrivesTest : public QObject
 private Q_SLOTS:
     void systemDrives()
     {
-        const platform::DriveSource& system = platform::systemDriveSource();
+        const platform::DriveSource& system = platform::DriveSource::system();
         const QString current = platform::fullFolderPath(QDir::currentPath());
         const QString drive = system.driveOf(current);
         QVERIFY2(system.drives().contains(drive), qPrintable(system.drives().join(u' ')));

@@ -22,9 +22,9 @@ public:
     {
         for (const Drive& drive : m_drives)
             m_names.append(drive.name);
-        kettwerk::platform::setDriveSource(this);
+        kettwerk::platform::DriveSource::install(this);
     }
-    ~FakeDrives() override { kettwerk::platform::setDriveSource(nullptr); }
+    ~FakeDrives() override { kettwerk::platform::DriveSource::install(nullptr); }
 
     QStringList drives() const override { return m_names; }
     // The drive whose root holds the path, the deepest root winning.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MainWindow.h"
-#include "MessageBox.h"
+#include "Substitutes.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
 #include "TestEnvironment.h"
@@ -21,13 +21,13 @@ class MainWindowFixture
 public:
     void open()
     {
-        kettwerk::platform::MessageBox::setRecording(true);
-        kettwerk::platform::MessageBox::clearRecorded();
+        m_messages.texts.clear();
         m_settings.clear();
         QFile::remove(file(QStringLiteral("doit.pro")));
         QFile::remove(file(QStringLiteral("config.pro")));
-        kettwerk::platform::SettingsStore().save(kettwerk::settings::kWorkingFolder,
-                                                 m_folder.path());
+        kettwerk::platform::SettingsStore store;
+        store.set(kettwerk::settings::kWorkingFolder, m_folder.path());
+        store.sync();
         window = std::make_unique<kettwerk::ui::MainWindow>();
         window->show();
         QTest::qWaitForWindowExposed(window.get());
@@ -48,11 +48,14 @@ public:
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }
     QString file(const QString& name) const { return m_folder.filePath(name); }
     QString folder() const { return m_folder.path(); }
-    static QStringList messages() { return kettwerk::platform::MessageBox::recorded(); }
+    QStringList messages() const { return m_messages.texts; }
+    void clearMessages() { m_messages.texts.clear(); }
 
     std::unique_ptr<kettwerk::ui::MainWindow> window;
 
 private:
+    RecordingMessageBox m_messages;
+    Installed<kettwerk::ui::MessageBox> m_recording{&m_messages};
     TestSettings m_settings;
     QTemporaryDir m_folder;
 };

@@ -15,3 +15,6 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Stores one value the way the program does, as if left by an earlier run.
+void storeSetting(const QString& key, const QString& value);

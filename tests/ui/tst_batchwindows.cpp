@@ -32,15 +32,14 @@ private:
     QWidget* enterMapkeys(const QString& names);
 
     MainWindowFixture m_ui;
-    QStringList m_opened;
+    RecordingShell m_shell;
+    SilentSound m_sound;
 };
 
 void TestBatchWindows::initTestCase()
 {
-    platform::setShellOpenHook([this](const QString& path) {
-        m_opened.append(path);
-        return 42;
-    });
+    platform::Shell::install(&m_shell);
+    ui::Sound::install(&m_sound);
 }
 
 // Opens the mapkey window, types `names` and presses OK; returns the window.
@@ -65,7 +64,7 @@ void TestBatchWindows::writesTheBatchForOneFileByteForByte()
                                                      "Konfigurationsdatei eingelesen werden"));
     QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, {}), QStringLiteral("rt"));
 
-    const int soundsBefore = platform::soundRequests();
+    const auto soundsBefore = m_sound.played.size();
     m_ui.press("cmd_fcreate");
     const QByteArray expected = oneDrawingWithRt() + "\r\n";
     QFile written(m_ui.file(QStringLiteral("doit.pro")));
@@ -74,8 +73,8 @@ void TestBatchWindows::writesTheBatchForOneFileByteForByte()
     QCOMPARE(m_ui.text("lbl_status"), QStringLiteral("Datei doit.pro wurde gespeichert !"));
     QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
     QVERIFY(openWindow("frm_ok"));
-    QCOMPARE(platform::soundRequests(), soundsBefore + 1);
-    QVERIFY(MainWindowFixture::messages().isEmpty());
+    QCOMPARE(m_sound.played.size(), soundsBefore + 1);
+    QVERIFY(m_ui.messages().isEmpty());
 }
 
 void TestBatchWindows::mapkeyWindowLoadsOnceAndCloseButtonDoesNothing()
@@ -94,7 +93,7 @@ void TestBatchWindows::mapkeyWindowLoadsOnceAndCloseButtonDoesNothing()
     QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, QStringLiteral("absent")),
              QStringLiteral("absent"));
 
-    platform::SettingsStore().save(settings::kMapkeyNames, QStringLiteral("+;%bb;%00;"));
+    storeSetting(settings::kMapkeyNames, QStringLiteral("+;%bb;%00;"));
     m_ui.press("cmd_mapkey");
     QCOMPARE(control<QLineEdit>(openWindow("frm_mapkeyneu"), "txt_mapkeyname")->text(),
              QStringLiteral("+;%bb;%00;"));
@@ -112,7 +111,7 @@ void TestBatchWindows::completionWindowCloses_data()
 void TestBatchWindows::completionWindowCloses()
 {
     QFETCH(QString, by);
-    m_opened.clear();
+    m_shell.opened.clear();
     enterMapkeys(QStringLiteral("rt")); // an empty selection composes too
     QCOMPARE(m_ui.window->mapkeyText(), templates::headerBlock() + templates::closingLine());
     m_ui.press("cmd_fcreate");
@@ -129,7 +128,7 @@ void TestBatchWindows::completionWindowCloses()
         click(done->findChild<QWidget*>(by));
     QTRY_VERIFY(!openWindow("frm_ok"));
     const QStringList expected = {QStringLiteral("/elsewhere/doit.pro")};
-    QCOMPARE(m_opened, by == QStringLiteral("cmd_edit") ? expected : QStringList());
+    QCOMPARE(m_shell.opened, by == QStringLiteral("cmd_edit") ? expected : QStringList());
 }
 
 void TestBatchWindows::failedWriteIsReportedAndChangesNothing_data()
@@ -162,7 +161,7 @@ void TestBatchWindows::failedWriteIsReportedAndChangesNothing()
     const QString composedStatus = m_ui.text("lbl_status");
     m_ui.press("cmd_fcreate");
 
-    const QStringList messages = MainWindowFixture::messages();
+    const QStringList messages = m_ui.messages();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.first().contains(named), qPrintable(messages.first()));
     QCOMPARE(m_ui.text("lbl_status"), composedStatus);

@@ -26,21 +26,17 @@ class TestBrowsing : public QObject
     Q_OBJECT
     MainWindowFixture m_ui;
     QTemporaryDir m_parts;
-    QStringList m_opened;
-    int m_shellResult = 0;
+    RecordingShell m_shell;
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(makeTree(m_parts.path(), {u"b.drw"_s, u"a.drw.2"_s, u"c.prt"_s, u"notes.txt"_s}));
-        platform::setShellOpenHook([this](const QString& path) {
-            m_opened.append(path);
-            return m_shellResult;
-        });
+        platform::Shell::install(&m_shell);
     }
     void init()
     {
-        m_opened.clear();
+        m_shell.opened.clear();
         m_ui.open();
     }
     void cleanup() { m_ui.close(); }
@@ -99,11 +95,11 @@ private Q_SLOTS:
                        QSize(px(6270), px(4800))));
 
         // A mail program that fails to open shows nothing.
-        m_shellResult = 2;
+        m_shell.ok = false;
         auto* link = control<QLabel>(info, "Label6");
         QCOMPARE(link->text(), u"kettwerk@example.org"_s);
         click(link);
-        QCOMPARE(m_opened, QStringList{u"mailto:kettwerk@example.org"_s});
+        QCOMPARE(m_shell.opened, QStringList{u"mailto:kettwerk@example.org"_s});
         QVERIFY(info->isVisible());
 
         // OK unloads it; the next one shows the designed text again.
@@ -136,16 +132,6 @@ private Q_SLOTS:
         // Every character, umlauts and backquotes included.
         QCOMPARE(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex(),
                  QByteArray("0c8b7064c34287ac41e6442f6fceff09a94d1af40d7130397e987cdad04c502e"));
-    }
-
-    void shellExecSucceedsAbove32()
-    {
-        const QString file = u"C:\\temp\\doit.pro"_s;
-        m_shellResult = 33;
-        QVERIFY(HelpWindow::ShellExec(file, 1, u"open"_s));
-        m_shellResult = 32;
-        QVERIFY(!HelpWindow::ShellExec(file));
-        QCOMPARE(m_opened, (QStringList{file, file}));
     }
 };
 

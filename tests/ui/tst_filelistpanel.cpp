@@ -132,7 +132,7 @@ void TestFileListPanel::handOverReducesAndMovesOn()
     m_ui.window->setSelection({QStringLiteral("earlier.drw")});
     files()->setEntries({QStringLiteral("a.drw")}, false);
     m_ui.press("cmd_file");
-    QCOMPARE(MainWindowFixture::messages(),
+    QCOMPARE(m_ui.messages(),
              QStringList{QStringLiteral("Bitte Dateien auswählen !")});
     QVERIFY(m_ui.window->selection().isEmpty());
     QVERIFY(m_ui.find("Frame3")->isVisible());

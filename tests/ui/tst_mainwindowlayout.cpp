@@ -161,23 +161,23 @@ void TestMainWindowLayout::configButtonInstallsAndReports()
 {
     const QString added = QStringLiteral("Der Mapkey auto wurde Ihrer config.pro hinzugefügt !");
     m_ui.press("cmd_auto");
-    QCOMPARE(MainWindowFixture::messages(),
+    QCOMPARE(m_ui.messages(),
              (QStringList{QStringLiteral("Es wurde eine Datei config.pro angelegt"), added}));
     QCOMPARE(m_ui.text("lbl_status"), QStringLiteral("Datei lesen..."));
     QFile config(m_ui.file(QStringLiteral("config.pro")));
     QVERIFY(config.open(QIODevice::ReadOnly));
     QCOMPARE(config.readAll().count("\r\n"), 11);
 
-    platform::MessageBox::clearRecorded();
+    m_ui.clearMessages();
     m_ui.press("cmd_auto");
-    QCOMPARE(MainWindowFixture::messages(), QStringList{added});
+    QCOMPARE(m_ui.messages(), QStringList{added});
 
-    platform::MessageBox::clearRecorded();
+    m_ui.clearMessages();
     const QString missing = m_ui.file(QStringLiteral("no/such"));
     m_ui.find<QLineEdit>("txt_pro")->setText(missing);
     m_ui.press("cmd_auto");
-    QCOMPARE(MainWindowFixture::messages().size(), 1);
-    QVERIFY(MainWindowFixture::messages().first().contains(missing));
+    QCOMPARE(m_ui.messages().size(), 1);
+    QVERIFY(m_ui.messages().first().contains(missing));
 }
 
 void TestMainWindowLayout::constructionPanelComposesAndReplaces()
@@ -196,7 +196,7 @@ void TestMainWindowLayout::constructionPanelComposesAndReplaces()
     // An open step too short to be joined composes nothing and keeps the panel.
     m_ui.find<ui::BlockField>("txt_open")->setPlainText(QStringLiteral("`"));
     m_ui.press("cmd_individ");
-    QCOMPARE(MainWindowFixture::messages().size(), 1);
+    QCOMPARE(m_ui.messages().size(), 1);
     QVERIFY(m_ui.window->mapkeyText().isEmpty());
     QVERIFY(panel->isVisible());
 

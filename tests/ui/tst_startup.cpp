@@ -1,6 +1,6 @@
 #include "BlockField.h"
 #include "MainWindow.h"
-#include "MessageBox.h"
+#include "Substitutes.h"
 #include "Platform.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
@@ -36,12 +36,13 @@ private Q_SLOTS:
 private:
     platform::SettingsStore store() { return {}; }
     TestSettings m_settings;
+    RecordingMessageBox m_messages;
     QTemporaryDir m_home;
 };
 
 void TestStartup::initTestCase()
 {
-    platform::MessageBox::setRecording(true);
+    ui::MessageBox::install(&m_messages);
     qputenv("HOME", QFile::encodeName(m_home.path()));
 }
 
@@ -72,7 +73,7 @@ void TestStartup::workingFolderAtStart()
     if (proFolderExists)
         QVERIFY(QDir(m_home.path()).mkdir(QStringLiteral("ProEWildfire2")));
     if (stored.isValid())
-        platform::SettingsStore().save(settings::kWorkingFolder, stored.toString());
+        storeSetting(settings::kWorkingFolder, stored.toString());
     MainWindow window;
     QCOMPARE(control<QLineEdit>(&window, "txt_pro")->text(), expected);
     QCOMPARE(control<QLabel>(&window, "lbl_user")->text(), platform::loginName());
@@ -97,7 +98,7 @@ void TestStartup::multiLineFunctionBlockRoundTrips()
 {
     // Mixed line ends must come back exactly as stored.
     const QString block = QStringLiteral("`;\\\r\nmapkey(continued) ~ eins;\\\nzwei\r\n\r\ndrei");
-    platform::SettingsStore().save(settings::kFunctionBlock, block);
+    storeSetting(settings::kFunctionBlock, block);
     MainWindow window;
     QCOMPARE(control<ui::BlockField>(&window, "txt_individ")->text(), block);
     window.close();
@@ -129,7 +130,7 @@ void TestStartup::shutdownStoresTheMapkeyNames()
     QFETCH(QVariant, shown);
     QFETCH(QString, expected);
     if (stored.isValid())
-        platform::SettingsStore().save(settings::kMapkeyNames, stored.toString());
+        storeSetting(settings::kMapkeyNames, stored.toString());
     MainWindow window;
     window.show();
     control<QLineEdit>(&window, "txt_pro")->setText(QStringLiteral("typed/folder"));

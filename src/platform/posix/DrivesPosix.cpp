@@ -114,9 +114,9 @@ FolderListing listSubfolders(const QString& folder)
     return listEntries(folder, DT_DIR);
 }
 
-const DriveSource& systemDriveSource()
+DriveSource& DriveSource::system()
 {
-    static const MountedVolumes source;
+    static MountedVolumes source;
     return source;
 }
 

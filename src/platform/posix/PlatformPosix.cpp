@@ -1,14 +1,51 @@
 #include "Platform.h"
 
 #include "EightBitCodec.h"
+#include "Shell.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
+#include <QUrl>
 
 #include <pwd.h>
 #include <unistd.h>
 
 namespace kettwerk::platform {
+namespace {
+
+// Desktops on these systems agree on xdg-open as the way to open a document
+// or an address with the user's chosen program.
+class XdgOpen final : public Shell
+{
+public:
+    ShellResult open(const QString& pathOrAddress) override
+    {
+        const QString target = looksLikeAddress(pathOrAddress)
+                                   ? pathOrAddress
+                                   : QUrl::fromLocalFile(pathOrAddress).toString();
+        if (QProcess::startDetached(QStringLiteral("xdg-open"), {target}))
+            return {true, {}};
+        return {false, QStringLiteral("„%1“ konnte nicht geöffnet werden: xdg-open ließ sich "
+                                      "nicht starten.")
+                           .arg(pathOrAddress)};
+    }
+
+private:
+    static bool looksLikeAddress(const QString& text)
+    {
+        const QUrl url(text);
+        return url.isValid() && url.scheme().size() > 1;
+    }
+};
+
+} // namespace
+
+Shell& Shell::system()
+{
+    static XdgOpen shell;
+    return shell;
+}
 
 QString loginName()
 {

@@ -125,9 +125,9 @@ FolderListing listSubfolders(const QString& folder)
     return listEntries(folder, true);
 }
 
-const DriveSource& systemDriveSource()
+DriveSource& DriveSource::system()
 {
-    static const LetterDrives source;
+    static LetterDrives source;
     return source;
 }
 

@@ -1,11 +1,13 @@
 #include "Platform.h"
 
 #include "EightBitCodec.h"
+#include "Shell.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 #include <windows.h>
+#include <shellapi.h>
 
 namespace kettwerk::platform {
 namespace {
@@ -46,7 +48,49 @@ public:
     }
 };
 
+// ShellExecuteW's answers up to 32 are error codes; the common ones in words.
+QString shellErrorText(INT_PTR code)
+{
+    switch (code) {
+    case 0:
+    case SE_ERR_OOM:
+        return QStringLiteral("Nicht genug Speicher.");
+    case ERROR_FILE_NOT_FOUND:
+        return QStringLiteral("Die Datei wurde nicht gefunden.");
+    case ERROR_PATH_NOT_FOUND:
+        return QStringLiteral("Der Pfad wurde nicht gefunden.");
+    case SE_ERR_ACCESSDENIED:
+        return QStringLiteral("Zugriff verweigert.");
+    case SE_ERR_NOASSOC:
+    case SE_ERR_ASSOCINCOMPLETE:
+        return QStringLiteral("Diesem Dateityp ist kein Programm zugeordnet.");
+    default:
+        return QStringLiteral("Fehler %1 der Windows-Shell.").arg(qint64(code));
+    }
+}
+
+class WindowsShell final : public Shell
+{
+public:
+    ShellResult open(const QString& pathOrAddress) override
+    {
+        const INT_PTR result = reinterpret_cast<INT_PTR>(
+            ::ShellExecuteW(nullptr, nullptr, reinterpret_cast<LPCWSTR>(pathOrAddress.utf16()),
+                            nullptr, nullptr, SW_SHOWNORMAL));
+        if (result > 32)
+            return {true, {}};
+        return {false, QStringLiteral("„%1“ konnte nicht geöffnet werden: %2")
+                           .arg(pathOrAddress, shellErrorText(result))};
+    }
+};
+
 } // namespace
+
+Shell& Shell::system()
+{
+    static WindowsShell shell;
+    return shell;
+}
 
 QString loginName()
 {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace kettwerk {
+namespace kettwerk::platform {
 namespace {
 
 // Unicode values of the bytes 0x80 to 0x9F; all other bytes are Latin-1.
@@ -62,4 +62,4 @@ QString Windows1252Codec::decode(QByteArrayView bytes) const
     return text;
 }
 
-} // namespace kettwerk
+} // namespace kettwerk::platform

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace kettwerk {
+namespace kettwerk::platform {
 
 // Text files of this program (doit.pro, config.pro, list files) are 8-bit
 // text in a Windows code page. Encoding never substitutes: a character that
@@ -32,4 +32,4 @@ public:
     QString decode(QByteArrayView bytes) const override;
 };
 
-} // namespace kettwerk
+} // namespace kettwerk::platform

@@ -1,4 +1,6 @@
-#include "OutputPath.h"
+#include "Paths.h"
+
+#include <QFileInfo>
 
 namespace kettwerk {
 
@@ -7,6 +9,16 @@ QString joinFolderAndName(const QString& folder, const QString& name, QChar sepa
     if (!folder.isEmpty() && folder.back() == separator)
         return folder + name;
     return folder + separator + name;
+}
+
+bool isExistingFolder(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+bool isExistingFile(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 } // namespace kettwerk

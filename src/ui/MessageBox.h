@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Replaceable.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace kettwerk::ui {
+
+// Every modal message of the program: one text, no icon, the title
+// "Kettwerk". Tests install a substitute that records the texts and answers
+// at once instead of showing a window.
+class MessageBox : public platform::Replaceable<MessageBox>
+{
+public:
+    virtual ~MessageBox() = default;
+
+    // A notice with an OK button only.
+    virtual void inform(QWidget* parent, const QString& text) = 0;
+
+    static MessageBox& system();
+};
+
+// Shorthand for the notice through whichever message box is installed.
+inline void inform(QWidget* parent, const QString& text)
+{
+    MessageBox::instance().inform(parent, text);
+}
+
+} // namespace kettwerk::ui
