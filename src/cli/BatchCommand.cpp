@@ -1,23 +1,13 @@
 #include "BatchCommand.h"
 
-#include "BatchComposer.h"
-#include "BatchFile.h"
+#include "BatchJob.h"
 #include "BatchOptions.h"
-#include "ClipboardLines.h"
-#include "ConfigInstaller.h"
-#include "EightBitCodec.h"
-#include "Paths.h"
+#include "ListText.h"
 #include "NameRules.h"
-#include "Paths.h"
-#include "Platform.h"
 #include "SafeWrite.h"
-#include "SettingsKeys.h"
 #include "SettingsStore.h"
-#include "Templates.h"
-#include "TextReplace.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace kettwerk::cli {
 namespace {
@@ -27,24 +17,10 @@ void say(QIODevice& device, const QString& line)
     device.write((line + u'\n').toUtf8());
 }
 
-// A list file from a Linux editor is UTF-8; one saved by an older Windows
-// program is in the 8-bit code page. Valid UTF-8 wins.
-QString decodeList(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar::ByteOrderMark))
-            text.remove(0, 1);
-        return text;
-    }
-    return platform::eightBitCodec().decode(bytes);
-}
-
 bool readList(const QString& source, QIODevice& in, QString* text, QString* error)
 {
     if (source == QStringLiteral("-")) {
-        *text = decodeList(in.readAll());
+        *text = decodeListFile(in.readAll());
         return true;
     }
     QFile file(source);
@@ -57,16 +33,8 @@ bool readList(const QString& source, QIODevice& in, QString* text, QString* erro
         *error = readFailureMessage(source, file.errorString());
         return false;
     }
-    *text = decodeList(bytes);
+    *text = decodeListFile(bytes);
     return true;
-}
-
-// The working folder as the window would start with it.
-QString storedWorkingFolder(const platform::SettingsStore& settings)
-{
-    const QString proFolder = platform::defaultWorkingFolder(platform::loginName());
-    const QString initial = isExistingFolder(proFolder) ? proFolder : platform::programFolder();
-    return settings.get(settings::kWorkingFolder, initial);
 }
 
 } // namespace
@@ -85,55 +53,43 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
         return kSuccess;
     }
 
-    platform::SettingsStore settings;
-    const QString folder = options.outFolder ? *options.outFolder : storedWorkingFolder(settings);
-    QString error;
+    // The window's stored values stand in for whatever is not given.
+    BatchJob job;
+    job.restore(platform::SettingsStore());
+    if (options.outFolder)
+        job.setWorkingFolder(*options.outFolder);
+    if (options.mapkeys)
+        job.setMapkeyNames(*options.mapkeys);
 
     if (options.listSource) {
         QString text;
+        QString error;
         if (!readList(*options.listSource, in, &text, &error)) {
             say(err, error);
             return kFileError;
         }
-        const QStringList selection = handOver(clipboardEntries(text));
-        if (selection.isEmpty()) {
+        job.setSelection(handOver(listEntries(text)));
+        if (job.selection().isEmpty()) {
             say(err, QStringLiteral("Bitte Dateien auswählen !"));
             return kUsageError;
         }
-        const QString names =
-            options.mapkeys ? *options.mapkeys
-                            : settings.get(settings::kMapkeyNames, settings::kDefaultMapkeyNames);
-        const QString block = replaceAll(templates::customTemplate(),
-                                         QString::fromUtf16(templates::kPlaceholder), names);
-        const QString batch = composeBatch(BatchPieces::stored(), selection, block);
-        const QString summary = QStringLiteral("%1 Dateien gewählt.").arg(selection.size());
-        if (options.print) {
-            QByteArray bytes;
-            if (!encodeBatchFile(batch, selection, platform::eightBitCodec(), &bytes, &error)) {
-                say(err, QStringLiteral("doit.pro wurde nicht ausgegeben.\n") + error);
-                return kFileError;
-            }
-            out.write(bytes);
-            say(err, summary);
-        } else {
-            const QString path = joinFolderAndName(folder, QString::fromUtf16(kBatchFileName),
-                                                   platform::pathSeparator());
-            if (!writeBatchFile(path, batch, selection, platform::eightBitCodec(), &error)) {
-                say(err, error);
-                return kFileError;
-            }
-            say(out, summary);
-        }
-    }
-
-    if (options.installAuto) {
-        const QString path =
-            configFilePath(folder, platform::programFolder(), platform::pathSeparator());
-        const ConfigInstallResult result = installAutoMapkey(path);
+        job.composeCustomSequence();
+        const JobResult result = options.print ? job.printBatch(out) : job.writeBatchFile();
         if (!result.ok) {
             say(err, result.error);
             return kFileError;
         }
+        const QString summary = QStringLiteral("%1 Dateien gewählt.").arg(job.selection().size());
+        say(options.print ? err : out, summary);
+    }
+
+    if (options.installAuto) {
+        const ConfigInstallResult result = job.installAutoMapkey();
+        if (!result.ok) {
+            say(err, result.error);
+            return kFileError;
+        }
+        // With --print, standard output carries doit.pro alone.
         QIODevice& notices = options.print ? err : out;
         if (result.created)
             say(notices, QString::fromUtf16(kConfigCreatedNotice));

@@ -1,41 +1,98 @@
 #include "BatchOptions.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTranslator>
+
 namespace kettwerk::cli {
+namespace {
+
+// The parser's own complaints, in the language of the rest of the command.
+class GermanParserTexts : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                      int /*n*/) const override
+    {
+        if (qstrcmp(context, "QCommandLineParser") != 0)
+            return {};
+        const QLatin1StringView source(sourceText);
+        if (source == QLatin1StringView("Missing value after '%1'."))
+            return QStringLiteral("Nach %1 fehlt der Wert.");
+        if (source == QLatin1StringView("Unexpected value after '%1'."))
+            return QStringLiteral("%1 erwartet keinen Wert.");
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The argument the user typed for an option the parser does not know.
+QString typedUnknown(const QStringList& arguments, const QStringList& unknownNames)
+{
+    for (const QString& argument : arguments) {
+        QString name = argument.section(u'=', 0, 0);
+        while (name.startsWith(u'-'))
+            name.remove(0, 1);
+        if (argument.startsWith(u'-') && unknownNames.contains(name))
+            return argument;
+    }
+    return unknownNames.value(0);
+}
+
+} // namespace
 
 bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QString* problem)
 {
     *options = {};
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        std::optional<QString>* target = nullptr;
-        if (argument == QStringLiteral("--list"))
-            target = &options->listSource;
-        else if (argument == QStringLiteral("--mapkeys"))
-            target = &options->mapkeys;
-        else if (argument == QStringLiteral("--out"))
-            target = &options->outFolder;
+    const QCommandLineOption list(QStringLiteral("list"), {}, QStringLiteral("DATEI"));
+    const QCommandLineOption mapkeys(QStringLiteral("mapkeys"), {}, QStringLiteral("TEXT"));
+    const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("ORDNER"));
+    const QCommandLineOption print(QStringLiteral("print"));
+    const QCommandLineOption installAuto(QStringLiteral("install-auto"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
 
-        if (target) {
-            if (i + 1 >= arguments.size()) {
-                *problem = QStringLiteral("Nach %1 fehlt der Wert.").arg(argument);
-                return false;
-            }
-            if (target->has_value()) {
-                *problem = QStringLiteral("%1 ist doppelt angegeben.").arg(argument);
-                return false;
-            }
-            *target = arguments.at(++i);
-        } else if (argument == QStringLiteral("--print")) {
-            options->print = true;
-        } else if (argument == QStringLiteral("--install-auto")) {
-            options->installAuto = true;
-        } else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
-            options->help = true;
-        } else {
-            *problem = QStringLiteral("Unbekannte Angabe „%1“.").arg(argument);
+    QCommandLineParser parser;
+    parser.addOptions({list, mapkeys, out, print, installAuto, help});
+    // The parser expects the program's name first.
+    const QStringList withProgram = QStringList{QStringLiteral("kettwerk-batch")} + arguments;
+    bool parsed = false;
+    {
+        GermanParserTexts german;
+        const bool installed =
+            QCoreApplication::instance() && QCoreApplication::installTranslator(&german);
+        parsed = parser.parse(withProgram);
+        if (!parsed && parser.unknownOptionNames().isEmpty())
+            *problem = parser.errorText();
+        if (installed)
+            QCoreApplication::removeTranslator(&german);
+    }
+    if (!parsed) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            *problem = QStringLiteral("Unbekannte Angabe „%1“.")
+                           .arg(typedUnknown(arguments, parser.unknownOptionNames()));
+        }
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *problem =
+            QStringLiteral("Unbekannte Angabe „%1“.").arg(parser.positionalArguments().first());
+        return false;
+    }
+    const std::pair<const QCommandLineOption*, std::optional<QString>*> valued[] = {
+        {&list, &options->listSource}, {&mapkeys, &options->mapkeys}, {&out, &options->outFolder}};
+    for (const auto& [option, target] : valued) {
+        const QStringList values = parser.values(*option);
+        if (values.size() > 1) {
+            *problem = QStringLiteral("--%1 ist doppelt angegeben.").arg(option->names().first());
             return false;
         }
+        if (!values.isEmpty())
+            *target = values.first();
     }
+    options->print = parser.isSet(print);
+    options->installAuto = parser.isSet(installAuto);
+    options->help = parser.isSet(help);
+
     if (!options->help && !options->listSource && !options->installAuto) {
         *problem = QStringLiteral("Es fehlt --list (oder --install-auto).");
         return false;

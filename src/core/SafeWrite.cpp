@@ -28,6 +28,12 @@ QString resolvedTarget(const QString& path)
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
+    return writeFileAtomically(
+        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); }, error);
+}
+
+bool writeFileAtomically(const QString& path, const ContentProducer& produce, QString* error)
+{
     const QString target = resolvedTarget(path);
     if (QFileInfo(target).isDir()) {
         if (error)
@@ -50,7 +56,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     }
     // Flushed by hand: commit() does not report a buffered write that fails
     // on a full disk and would put a short file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+    if (!produce(file) || !file.flush() || !file.commit()) {
         if (error)
             *error = writeFailureMessage(path, file.errorString());
         file.cancelWriting();

@@ -6,7 +6,6 @@
 // section "Optionen" of the application "Kettwerk".
 namespace kettwerk::settings {
 
-inline const QString kSection = QStringLiteral("Optionen");
 inline const QString kWorkingFolder = QStringLiteral("txt_pro");
 inline const QString kFunctionBlock = QStringLiteral("txt_individ");
 inline const QString kMapkeyNames = QStringLiteral("frm_mapkeyneu.txt_mapkeyname.Text");

@@ -88,7 +88,7 @@ QString closingLine()
 {
     return joinWithCrLf(kClosingLines);
 }
-QString customTemplate()
+QString customSequenceTemplate()
 {
     return joinWithCrLf(kCustomTemplateLines);
 }

@@ -2,7 +2,7 @@
 
 namespace kettwerk {
 
-QString Ersetzen(const QString& text, const QString& search, const QString& replacement)
+QString replaceFirst(const QString& text, const QString& search, const QString& replacement)
 {
     if (text.isEmpty())
         return text;
@@ -48,7 +48,7 @@ QString replaceAll(const QString& text, const QString& search, const QString& re
     constexpr qsizetype maxPasses = 100'000;
     QString current = text;
     for (qsizetype pass = 0; pass < maxPasses; ++pass) {
-        QString next = Ersetzen(current, search, replacement);
+        QString next = replaceFirst(current, search, replacement);
         if (next == current)
             return current;
         current = std::move(next);

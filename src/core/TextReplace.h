@@ -7,7 +7,7 @@ namespace kettwerk {
 // Replaces the first occurrence of `search` in `text` by `replacement`,
 // comparing characters exactly. An empty text stays empty; an empty search
 // text matches at the very start of a non-empty text.
-QString Ersetzen(const QString& text, const QString& search, const QString& replacement);
+QString replaceFirst(const QString& text, const QString& search, const QString& replacement);
 
 // True when replacing again and again would never end: the replacement holds
 // the search text and differs from it, or the search text is empty and the

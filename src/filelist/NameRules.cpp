@@ -23,7 +23,7 @@ QStringView withoutDrive(const QString& entry)
 // at the first backslash that has text between it and the current end, which
 // is why dots in folder names are never looked at.
 
-QString Dateiname(const QString& entry)
+QString bareName(const QString& entry)
 {
     const QStringView text = withoutDrive(entry);
     qsizetype end = text.size();
@@ -37,7 +37,7 @@ QString Dateiname(const QString& entry)
     return text.left(end).toString();
 }
 
-QString Endung(const QString& entry)
+QString typeSuffix(const QString& entry)
 {
     const QStringView text = withoutDrive(entry);
     QStringView suffix;
@@ -57,7 +57,7 @@ QString Endung(const QString& entry)
     return suffix.toString();
 }
 
-QStringList DoppelteEntfernen(const QStringList& texts)
+QStringList removeRepeats(const QStringList& texts)
 {
     QStringList kept;
     kept.reserve(texts.size());
@@ -78,7 +78,7 @@ QStringList DoppelteEntfernen(const QStringList& texts)
 
 QString reducedName(const QString& entry)
 {
-    const QString bare = Dateiname(entry);
+    const QString bare = bareName(entry);
     QStringView name(bare);
     // Deliberately not trimmed(): a tab copied from a table column is part
     // of the name the user sees and must reach the batch unchanged.
@@ -86,7 +86,7 @@ QString reducedName(const QString& entry)
         name = name.mid(1);
     while (!name.isEmpty() && name.back() == u' ')
         name.chop(1);
-    return name.toString() + Endung(entry);
+    return name.toString() + typeSuffix(entry);
 }
 
 QStringList handOver(const QStringList& markedEntries)
@@ -95,7 +95,7 @@ QStringList handOver(const QStringList& markedEntries)
     reduced.reserve(markedEntries.size());
     for (const QString& entry : markedEntries)
         reduced.append(reducedName(entry));
-    return DoppelteEntfernen(reduced);
+    return removeRepeats(reduced);
 }
 
 } // namespace kettwerk

@@ -15,17 +15,17 @@ namespace kettwerk {
 
 // The bare name: the file-name part up to its first dot.
 // "E:\proj\bracket.drw.3" -> "bracket", "my.dir\bracket.drw" -> "bracket".
-QString Dateiname(const QString& entry);
+QString bareName(const QString& entry);
 
 // The type suffix with its dot: the first non-empty dot-segment of the
 // file-name part, or an empty text. "bracket.drw.3" -> ".drw",
 // "bracket..drw" -> ".drw", "E:\a.b\bracket" -> "".
-QString Endung(const QString& entry);
+QString typeSuffix(const QString& entry);
 
 // Keeps the first occurrence of every non-empty text, in order. Texts are
 // compared exactly (case matters); empty texts are never repeats, so every
 // one of them survives.
-QStringList DoppelteEntfernen(const QStringList& texts);
+QStringList removeRepeats(const QStringList& texts);
 
 // The name that Pro/ENGINEER is told to open: the bare name without leading
 // and trailing blanks (only the space character; tabs stay) followed by the

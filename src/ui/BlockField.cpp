@@ -22,6 +22,7 @@ void BlockField::takeEdit()
     if (m_settingText)
         return;
     m_text = toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    Q_EMIT edited(m_text);
 }
 
 } // namespace kettwerk::ui

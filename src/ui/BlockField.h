@@ -17,6 +17,10 @@ public:
     QString text() const { return m_text; }
     void setText(const QString& text);
 
+Q_SIGNALS:
+    // The user changed the text; setText does not count.
+    void edited(const QString& text);
+
 private:
     void takeEdit();
 

@@ -1,6 +1,9 @@
 #include "BottomBar.h"
 
+#include "BatchJob.h"
 #include "ClickableImage.h"
+#include "ExplanationLabel.h"
+#include "Explanations.h"
 #include "Twips.h"
 #include "WrapButton.h"
 
@@ -11,51 +14,88 @@
 
 namespace kettwerk::ui {
 
-BottomBar::BottomBar(QWidget* parent) : QGroupBox(parent)
+BottomBar::BottomBar(BatchJob& job, QWidget* parent) : QGroupBox(parent), m_job(job)
 {
     setObjectName(QStringLiteral("Frame4"));
     placeTwips(this, 120, 9360, 7695, kHeightTwips);
 
-    Label7 = new QLabel(QStringLiteral("Speicherort der Ausgabedatei:"), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    placeTwips(Label7, 120, 120, 2295, 255);
-    Label7->installEventFilter(this);
+    m_heading = new QLabel(QStringLiteral("Speicherort der Ausgabedatei:"), this);
+    m_heading->setObjectName(QStringLiteral("Label7"));
+    placeTwips(m_heading, 120, 120, 2295, 255);
+    m_heading->installEventFilter(this);
 
-    txt_pro = new QLineEdit(QStringLiteral("C:\\temp\\"), this);
-    txt_pro->setObjectName(QStringLiteral("txt_pro"));
-    placeTwips(txt_pro, 120, 330, 4935, 285);
+    m_folderField = new QLineEdit(job.workingFolder(), this);
+    m_folderField->setObjectName(QStringLiteral("txt_pro"));
+    placeTwips(m_folderField, 120, 330, 4935, 285);
 
-    cmd_auto = new WrapButton(QStringLiteral("Mapkey \"auto\" der config.pro zuweisen"), this);
-    cmd_auto->setObjectName(QStringLiteral("cmd_auto"));
-    placeTwips(cmd_auto, 5160, 120, 1695, 495);
+    m_installAutoButton =
+        new WrapButton(QStringLiteral("Mapkey \"auto\" der config.pro zuweisen"), this);
+    m_installAutoButton->setObjectName(QStringLiteral("cmd_auto"));
+    placeTwips(m_installAutoButton, 5160, 120, 1695, 495);
 
-    lbl_user = new QLabel(QStringLiteral("USER"), this);
-    lbl_user->setObjectName(QStringLiteral("lbl_user"));
-    placeTwips(lbl_user, 120, 720, 1215, 255);
+    m_loginLabel = new QLabel(QStringLiteral("USER"), this);
+    m_loginLabel->setObjectName(QStringLiteral("lbl_user"));
+    placeTwips(m_loginLabel, 120, 720, 1215, 255);
 
-    lbl_status = new QLineEdit(QStringLiteral("status"), this);
-    lbl_status->setObjectName(QStringLiteral("lbl_status"));
-    lbl_status->setReadOnly(true);
-    lbl_status->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
-    placeTwips(lbl_status, 1440, 720, 5415, 285);
+    m_statusLine = new QLineEdit(QStringLiteral("status"), this);
+    m_statusLine->setObjectName(QStringLiteral("lbl_status"));
+    m_statusLine->setReadOnly(true);
+    m_statusLine->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+    placeTwips(m_statusLine, 1440, 720, 5415, 285);
 
-    img_exit =
+    m_exitImage =
         new ClickableImage(QStringLiteral("img_exit"), QStringLiteral(":/icons/close.png"), this);
-    img_exit->setToolTip(QStringLiteral("EXIT"));
-    placeTwips(img_exit, 7200, 600, 480, 480);
+    m_exitImage->setToolTip(QStringLiteral("EXIT"));
+    placeTwips(m_exitImage, 7200, 600, 480, 480);
+
+    // Typed or set from code, the field is the job's working folder, and the
+    // output folder chooser's choice shows up in the field.
+    connect(m_folderField, &QLineEdit::textChanged, &job, &BatchJob::setWorkingFolder);
+    connect(&job, &BatchJob::workingFolderChanged, m_folderField, [this](const QString& folder) {
+        if (m_folderField->text() != folder)
+            m_folderField->setText(folder);
+    });
+    connect(m_installAutoButton, &QPushButton::clicked, this, &BottomBar::installAutoClicked);
+    connect(m_exitImage, &ClickableImage::clicked, this, &BottomBar::exitClicked);
+}
+
+void BottomBar::setLoginName(const QString& name)
+{
+    m_loginLabel->setText(name);
+}
+
+void BottomBar::showStatus(const QString& text)
+{
+    m_statusLine->setText(text);
+    m_statusLine->setCursorPosition(0);
+}
+
+void BottomBar::explainControls(ExplanationLabel& explanation)
+{
+    // The config.pro button names the working folder of the moment.
+    explanation.explain(m_installAutoButton,
+                        [this] { return explanations::autoButton(m_job.workingFolder()); });
+    explanation.explain(m_statusLine, explanations::kStatusLine);
+    explanation.explain(m_heading, explanations::kFolderHeading);
+    explanation.explain(m_exitImage, explanations::kExitImage);
 }
 
 void BottomBar::mousePressEvent(QMouseEvent* event)
 {
-    // Presses on the labels arrive here too; only the bare bar counts.
-    if (!childAt(event->position().toPoint()))
-        Q_EMIT surfacePressed(event->button());
+    // Presses on the labels arrive here too; only the bare bar counts. The
+    // left button hides the config.pro button, the right one shows it again.
+    if (!childAt(event->position().toPoint())) {
+        if (event->button() == Qt::RightButton)
+            m_installAutoButton->show();
+        else if (event->button() == Qt::LeftButton)
+            m_installAutoButton->hide();
+    }
     event->accept(); // the window behind must not take it for its own surface
 }
 
 bool BottomBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Label7 && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == m_heading && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         Q_EMIT headingClicked();
     return QGroupBox::eventFilter(watched, event);

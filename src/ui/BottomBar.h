@@ -6,36 +6,48 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace kettwerk {
+class BatchJob;
+}
+
 namespace kettwerk::ui {
 
 class ClickableImage;
+class ExplanationLabel;
 
 // Frame4, the bar along the bottom of the main window: the working folder,
 // the config.pro button, the login name, the status line and the exit image.
+// The folder field shows the job's working folder and hands every edit to it.
 class BottomBar : public QGroupBox
 {
     Q_OBJECT
 public:
     static constexpr int kHeightTwips = 1095;
 
-    explicit BottomBar(QWidget* parent);
+    BottomBar(BatchJob& job, QWidget* parent);
 
-    QLabel* Label7 = nullptr;
-    QLineEdit* txt_pro = nullptr;
-    QPushButton* cmd_auto = nullptr;
-    QLabel* lbl_user = nullptr;
-    QLineEdit* lbl_status = nullptr;
-    ClickableImage* img_exit = nullptr;
+    void setLoginName(const QString& name);
+    // Replaces the whole status line.
+    void showStatus(const QString& text);
+    void explainControls(ExplanationLabel& explanation);
 
 Q_SIGNALS:
-    // A mouse button was pressed on the bar's bare surface.
-    void surfacePressed(Qt::MouseButton button);
-    // The heading above the working folder was clicked.
     void headingClicked();
+    void installAutoClicked();
+    void exitClicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    BatchJob& m_job;
+    QLabel* m_heading = nullptr;
+    QLineEdit* m_folderField = nullptr;
+    QPushButton* m_installAutoButton = nullptr;
+    QLabel* m_loginLabel = nullptr;
+    QLineEdit* m_statusLine = nullptr;
+    ClickableImage* m_exitImage = nullptr;
 };
 
 } // namespace kettwerk::ui

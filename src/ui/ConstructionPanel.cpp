@@ -1,10 +1,10 @@
 #include "ConstructionPanel.h"
 
+#include "BatchJob.h"
 #include "BlockField.h"
 #include "ClickableImage.h"
 #include "Fonts.h"
 #include "Painting.h"
-#include "Templates.h"
 #include "TextReplace.h"
 #include "Twips.h"
 
@@ -30,9 +30,9 @@ BlockField* addBlock(QWidget* parent, const char16_t* name, const char16_t* capt
 
 } // namespace
 
-ConstructionPanel::ConstructionPanel(QWidget* parent)
+ConstructionPanel::ConstructionPanel(BatchJob& job, QWidget* parent)
     // Wider than the main window, so it opens as a window of its own.
-    : QFrame(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
+    : QFrame(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), m_job(job)
 {
     setObjectName(QStringLiteral("Frame1"));
     setWindowTitle(QStringLiteral("Mapkeykonstruktion"));
@@ -40,25 +40,13 @@ ConstructionPanel::ConstructionPanel(QWidget* parent)
     setFont(sansSerif(8.25));
     placeTwips(this, 8400, 240, 9735, 6615);
 
-    txt_kopf = addBlock(this, u"txt_kopf", u"Kopf und Name", templates::headerBlock(), 120, 495);
-    txt_open = addBlock(this, u"txt_open", u"Datei aufrufen", templates::openStep(), 720, 975);
-    txt_individ =
-        addBlock(this, u"txt_individ", u"Funktionen", templates::storedFunctionBlock(), 1800, 3015);
-    txt_end = addBlock(this, u"txt_end", u"Abschluss", templates::closingLine(), 4920, 495);
-
-    auto* searchLabel = new QLabel(QStringLiteral("search for"), this);
-    placeTwips(searchLabel, 120, 5520, 1800, 255);
-    txt_ers1 = new QLineEdit(this);
-    txt_ers1->setObjectName(QStringLiteral("txt_ers1"));
-    placeTwips(txt_ers1, 1920, 5520, 2400, 285);
-    auto* replaceLabel = new QLabel(QStringLiteral("replace with"), this);
-    placeTwips(replaceLabel, 4440, 5520, 1200, 255);
-    txt_ers2 = new QLineEdit(this);
-    txt_ers2->setObjectName(QStringLiteral("txt_ers2"));
-    placeTwips(txt_ers2, 5640, 5520, 2400, 285);
-    auto* replace = new QPushButton(QStringLiteral("Replace"), this);
-    replace->setObjectName(QStringLiteral("cmd_replace"));
-    placeTwips(replace, 8160, 5520, 1335, 285);
+    const BatchFrame& frame = job.frame();
+    auto* header = addBlock(this, u"txt_kopf", u"Kopf und Name", frame.header, 120, 495);
+    auto* openStep = addBlock(this, u"txt_open", u"Datei aufrufen", frame.openStep, 720, 975);
+    m_functionBlockField =
+        addBlock(this, u"txt_individ", u"Funktionen", job.functionBlock(), 1800, 3015);
+    auto* closing = addBlock(this, u"txt_end", u"Abschluss", frame.closing, 4920, 495);
+    buildSearchAndReplace();
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmd_individ"));
@@ -71,34 +59,54 @@ ConstructionPanel::ConstructionPanel(QWidget* parent)
     close->setToolTip(QStringLiteral("Mapkeykonstruktion ausblenden"));
     placeTwips(close, 9120, 120, 480, 465);
 
-    connect(ok, &QPushButton::clicked, this, &ConstructionPanel::cmd_individ_Click);
-    connect(cancel, &QPushButton::clicked, this, &ConstructionPanel::cmd_cancel_Click);
-    connect(close, &ClickableImage::clicked, this, &ConstructionPanel::img_ex1_Click);
-    connect(replace, &QPushButton::clicked, this, &ConstructionPanel::cmd_replace_Click);
-}
-
-void ConstructionPanel::cmd_individ_Click()
-{
+    connect(header, &BlockField::edited, this, [this](const QString& text) {
+        BatchFrame edited = m_job.frame();
+        edited.header = text;
+        m_job.setFrame(edited);
+    });
+    connect(openStep, &BlockField::edited, this, [this](const QString& text) {
+        BatchFrame edited = m_job.frame();
+        edited.openStep = text;
+        m_job.setFrame(edited);
+    });
+    connect(closing, &BlockField::edited, this, [this](const QString& text) {
+        BatchFrame edited = m_job.frame();
+        edited.closing = text;
+        m_job.setFrame(edited);
+    });
+    connect(m_functionBlockField, &BlockField::edited, &job, &BatchJob::setFunctionBlock);
     // Composition hides the panel; a refused one leaves it open for a fix.
-    Q_EMIT composeRequested(txt_individ->text());
+    connect(ok, &QPushButton::clicked, this, &ConstructionPanel::composeRequested);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    connect(close, &ClickableImage::clicked, this, &QWidget::hide);
 }
 
-void ConstructionPanel::cmd_cancel_Click()
+void ConstructionPanel::buildSearchAndReplace()
 {
-    hide();
+    auto* searchLabel = new QLabel(QStringLiteral("search for"), this);
+    placeTwips(searchLabel, 120, 5520, 1800, 255);
+    m_searchField = new QLineEdit(this);
+    m_searchField->setObjectName(QStringLiteral("txt_ers1"));
+    placeTwips(m_searchField, 1920, 5520, 2400, 285);
+    auto* replaceLabel = new QLabel(QStringLiteral("replace with"), this);
+    placeTwips(replaceLabel, 4440, 5520, 1200, 255);
+    m_replacementField = new QLineEdit(this);
+    m_replacementField->setObjectName(QStringLiteral("txt_ers2"));
+    placeTwips(m_replacementField, 5640, 5520, 2400, 285);
+    auto* replace = new QPushButton(QStringLiteral("Replace"), this);
+    replace->setObjectName(QStringLiteral("cmd_replace"));
+    placeTwips(replace, 8160, 5520, 1335, 285);
+    connect(replace, &QPushButton::clicked, this, &ConstructionPanel::onReplaceClicked);
 }
 
-void ConstructionPanel::img_ex1_Click()
+void ConstructionPanel::onReplaceClicked()
 {
-    hide();
-}
-
-void ConstructionPanel::cmd_replace_Click()
-{
-    const QString current = txt_individ->text();
-    const QString replaced = replaceAll(current, txt_ers1->text(), txt_ers2->text());
-    if (replaced != current)
-        txt_individ->setText(replaced);
+    const QString current = m_job.functionBlock();
+    const QString replaced = replaceAll(current, m_searchField->text(), m_replacementField->text());
+    if (replaced == current)
+        return;
+    m_job.setFunctionBlock(replaced);
+    m_functionBlockField->setText(replaced);
 }
 
 void ConstructionPanel::paintEvent(QPaintEvent* event)

@@ -3,41 +3,39 @@
 #include <QFrame>
 
 class QLineEdit;
-class QPushButton;
+
+namespace kettwerk {
+class BatchJob;
+}
 
 namespace kettwerk::ui {
 
 class BlockField;
-class ClickableImage;
 
-// Frame1, the construction panel: the blocks a batch is joined from, as
-// editable texts, with a search-and-replace over the function block. Its OK
-// composes a batch from the edited function block.
+// Frame1, the construction panel: the blocks a batch is made of, as editable
+// texts, with a search-and-replace over the function block. Every edit goes
+// straight into the job. OK asks for a batch with the panel's function block.
 class ConstructionPanel : public QFrame
 {
     Q_OBJECT
 public:
-    explicit ConstructionPanel(QWidget* parent);
-
-    BlockField* txt_kopf = nullptr;
-    BlockField* txt_open = nullptr;
-    BlockField* txt_individ = nullptr;
-    BlockField* txt_end = nullptr;
-    QLineEdit* txt_ers1 = nullptr;
-    QLineEdit* txt_ers2 = nullptr;
+    ConstructionPanel(BatchJob& job, QWidget* parent);
 
 Q_SIGNALS:
-    // OK: compose with the panel's function block.
-    void composeRequested(const QString& functionBlock);
+    // OK: compose with the job's function block.
+    void composeRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void cmd_individ_Click();
-    void cmd_cancel_Click();
-    void img_ex1_Click();
-    void cmd_replace_Click();
+    void buildSearchAndReplace();
+    void onReplaceClicked();
+
+    BatchJob& m_job;
+    BlockField* m_functionBlockField = nullptr;
+    QLineEdit* m_searchField = nullptr;
+    QLineEdit* m_replacementField = nullptr;
 };
 
 } // namespace kettwerk::ui

@@ -1,157 +1,215 @@
 #include "FileListPanel.h"
 
+#include "BatchJob.h"
 #include "ClickableImage.h"
 #include "FileList.h"
 #include "Fonts.h"
+#include "ListText.h"
 #include "MenuPanel.h"
+#include "MessageBox.h"
+#include "NameRules.h"
 #include "Painting.h"
 #include "Twips.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace kettwerk::ui {
 
-FileListPanel::FileListPanel(QWidget* parent)
-    : QFrame(parent), m_fileList(new FileList(this)), m_selection(new QStringListModel(this))
+FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
+    : QFrame(parent), m_job(job), m_fileList(new FileList(this))
 {
     setObjectName(QStringLiteral("Frame3"));
     fillBackground(this, QColor(0, 192, 192));
     placeTwips(this, 480, 1920, kWidthTwips, kHeightTwips);
 
-    Label6 = new QLabel(QStringLiteral("klicken Sie mit der rechte Maustaste in das weiße Feld um "
-                                       "die Liste zu bearbeiten. Es werden nur die markierten "
-                                       "Einträge bearbeitet."),
-                        this);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setWordWrap(true);
-    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(Label6, 240, 0, 3735, 615);
+    auto* instruction =
+        new QLabel(QStringLiteral("klicken Sie mit der rechte Maustaste in das weiße Feld um die "
+                                  "Liste zu bearbeiten. Es werden nur die markierten Einträge "
+                                  "bearbeitet."),
+                   this);
+    instruction->setObjectName(QStringLiteral("Label6"));
+    instruction->setWordWrap(true);
+    instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(instruction, 240, 0, 3735, 615);
 
-    // Hidden lists first, so that the visible controls lie above them.
-    List_Selection = new QListView(this);
-    List_Selection->setObjectName(QStringLiteral("List_Selection"));
-    List_Selection->setModel(m_selection);
-    List_Selection->setUniformItemSizes(true);
-    List_Selection->setStyleSheet(QStringLiteral("background-color: rgb(224, 224, 224);"));
-    placeTwips(List_Selection, 3000, 4680, 2655, 2400);
-
-    List_File1 = new QListView(this);
-    List_File1->setObjectName(QStringLiteral("List_File1"));
-    List_File1->setModel(m_fileList->model());
-    List_File1->setSelectionModel(m_fileList->marks());
-    List_File1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List_File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listView = new QListView(this);
+    m_listView->setObjectName(QStringLiteral("List_File1"));
+    m_listView->setModel(m_fileList->model());
+    m_listView->setSelectionModel(m_fileList->marks());
+    m_listView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Uniform rows keep a list of 100,000 entries from measuring every row.
-    List_File1->setUniformItemSizes(true);
-    List_File1->setMouseTracking(true);
-    List_File1->viewport()->setMouseTracking(true);
-    List_File1->viewport()->installEventFilter(this);
-    List_File1->installEventFilter(this);
-    placeTwips(List_File1, kListLeftTwips, 600, 5295, 3375);
+    m_listView->setUniformItemSizes(true);
+    m_listView->setMouseTracking(true);
+    m_listView->viewport()->setMouseTracking(true);
+    m_listView->viewport()->installEventFilter(this);
+    m_listView->installEventFilter(this);
+    placeTwips(m_listView, kListLeftTwips, 600, 5295, 3375);
 
-    cmd_file = new QPushButton(QStringLiteral("ok"), this);
-    cmd_file->setObjectName(QStringLiteral("cmd_file"));
-    cmd_file->setFont(sansSerif(9.75, QFont::Bold));
-    placeTwips(cmd_file, 5640, 3720, 495, 495);
+    auto* handOver = new QPushButton(QStringLiteral("ok"), this);
+    handOver->setObjectName(QStringLiteral("cmd_file"));
+    handOver->setFont(sansSerif(9.75, QFont::Bold));
+    placeTwips(handOver, 5640, 3720, 495, 495);
 
-    img_ex3 =
+    auto* close =
         new ClickableImage(QStringLiteral("img_ex3"), QStringLiteral(":/icons/close.png"), this);
-    img_ex3->setToolTip(QStringLiteral("Dateiauswahl ausblenden"));
-    placeTwips(img_ex3, 5640, 120, 480, 465);
+    close->setToolTip(QStringLiteral("Dateiauswahl ausblenden"));
+    placeTwips(close, 5640, 120, 480, 465);
 
-    lbl_count = new QLabel(this);
-    lbl_count->setObjectName(QStringLiteral("lbl_count"));
-    placeTwips(lbl_count, 4440, 120, 975, 255);
-    lbl_count->hide();
+    m_singleEntryField = new QLineEdit(this);
+    m_singleEntryField->setObjectName(QStringLiteral("txt_hand"));
+    m_singleEntryField->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+    placeTwips(m_singleEntryField, 480, 1440, 5655, 285);
+    m_singleEntryField->hide();
 
-    txt_hand = new QLineEdit(this);
-    txt_hand->setObjectName(QStringLiteral("txt_hand"));
-    txt_hand->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
-    placeTwips(txt_hand, 480, 1440, 5655, 285);
-    txt_hand->hide();
-
-    kontextmenue = new MenuPanel(this);
-    kontextmenue->hide();
+    m_menu = new MenuPanel(this);
+    m_menu->hide();
 
     connectMenu();
-    connect(txt_hand, &QLineEdit::returnPressed, this, &FileListPanel::txt_hand_Enter);
-    connect(img_ex3, &ClickableImage::clicked, this, &FileListPanel::img_ex3_Click);
-    connect(cmd_file, &QPushButton::clicked, this, &FileListPanel::cmd_file_Click);
+    connect(m_singleEntryField, &QLineEdit::returnPressed, this,
+            &FileListPanel::onSingleEntryEntered);
+    connect(close, &ClickableImage::clicked, this, &FileListPanel::onCloseClicked);
+    connect(handOver, &QPushButton::clicked, this, &FileListPanel::onHandOverClicked);
 }
 
-QStringList FileListPanel::selection() const
+void FileListPanel::connectMenu()
 {
-    return m_selection->stringList();
+    connect(m_menu, &MenuPanel::pasteClicked, this, &FileListPanel::onPasteClicked);
+    connect(m_menu, &MenuPanel::markAllClicked, this, &FileListPanel::onMarkAllClicked);
+    connect(m_menu, &MenuPanel::unmarkAllClicked, this, [this] {
+        m_fileList->unmarkAll();
+        hideMenu();
+    });
+    connect(m_menu, &MenuPanel::clearClicked, this, [this] {
+        // The selection of an earlier hand-over stays.
+        m_fileList->clear();
+        hideMenu();
+    });
+    connect(m_menu, &MenuPanel::singleEntryClicked, this, &FileListPanel::onSingleEntryClicked);
+    // The suffix buttons rewrite every entry, marked or not, and leave the menu open.
+    connect(m_menu, &MenuPanel::appendSuffixClicked, m_fileList, &FileList::appendSuffix);
+    connect(m_menu, &MenuPanel::stripSuffixClicked, m_fileList, &FileList::stripSuffix);
+    connect(m_menu, &MenuPanel::browserClicked, this, &FileListPanel::browserRequested);
+    connect(m_menu, &MenuPanel::quitClicked, this, &FileListPanel::hideMenu);
 }
 
-void FileListPanel::setSelection(const QStringList& names)
+void FileListPanel::hideMenu()
 {
-    m_selection->setStringList(names);
+    m_menu->hide();
 }
 
 bool FileListPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == List_File1->viewport()) {
+    if (watched == m_listView->viewport()) {
         if (event->type() == QEvent::MouseMove) {
             const auto* move = static_cast<QMouseEvent*>(event);
             // X as the list itself measures it, from its own left edge.
             const QPoint inList =
-                List_File1->viewport()->mapTo(List_File1, move->position().toPoint());
-            List_File1_MouseMove(twips(inList.x()));
+                m_listView->viewport()->mapTo(m_listView, move->position().toPoint());
+            placeMenuAt(twips(inList.x()));
         } else if (event->type() == QEvent::MouseButtonPress ||
                    event->type() == QEvent::MouseButtonDblClick) {
             const auto button = static_cast<QMouseEvent*>(event)->button();
-            List_File1_MouseDown(button);
+            onListPressed(button);
             // Only the left button marks entries.
             return button != Qt::LeftButton;
         }
-    } else if (watched == List_File1 && event->type() == QEvent::KeyPress) {
-        List_File1_Click();
+    } else if (watched == m_listView && event->type() == QEvent::KeyPress) {
+        // Marks changed from the keyboard put the single-entry field away.
+        m_singleEntryField->hide();
     }
     return QFrame::eventFilter(watched, event);
 }
 
-void FileListPanel::List_File1_MouseMove(int xTwips)
+void FileListPanel::placeMenuAt(int xTwips)
 {
-    if (kontextmenue->isVisible())
+    // A shown menu stays where it was shown.
+    if (m_menu->isVisible())
         return;
     // The list starts kListLeftTwips into the panel, so the menu opens just
     // left of the pointer. Nothing keeps it inside the panel.
-    kontextmenue->move(px(xTwips + kMenuOffsetTwips), px(MenuPanel::kTopTwips));
+    m_menu->move(px(xTwips + kMenuOffsetTwips), px(MenuPanel::kTopTwips));
 }
 
-void FileListPanel::List_File1_MouseDown(Qt::MouseButton button)
+void FileListPanel::onListPressed(Qt::MouseButton button)
 {
     if (button == Qt::RightButton) {
-        kontextmenue->show();
-        kontextmenue->raise();
+        m_menu->show();
+        m_menu->raise();
     } else if (button == Qt::LeftButton) {
-        kontextmenue->hide();
-        txt_hand->hide();
+        hideMenu();
+        m_singleEntryField->hide();
     }
 }
 
-void FileListPanel::List_File1_Click()
+void FileListPanel::onPasteClicked()
 {
-    txt_hand->hide();
+    // Split in memory: nothing is written to disk, so a missing or read-only
+    // working folder cannot cost the user the list.
+    const QString text = QGuiApplication::clipboard()->text();
+    m_fileList->setEntries(listEntries(text), false);
+    Q_EMIT statusMessage(QStringLiteral("Zwischenablage eingefügt"));
+    onMarkAllClicked();
+}
+
+void FileListPanel::onMarkAllClicked()
+{
+    m_fileList->markAll();
+    hideMenu();
+}
+
+void FileListPanel::onSingleEntryClicked()
+{
+    m_singleEntryField->show();
+    m_singleEntryField->raise();
+    m_singleEntryField->setFocus();
+    hideMenu();
+}
+
+void FileListPanel::onSingleEntryEntered()
+{
+    // The text stays in the field for the next entry.
+    const QString entry = m_singleEntryField->text();
+    if (entry.isEmpty())
+        return;
+    m_fileList->append(entry);
+    m_singleEntryField->hide();
+}
+
+void FileListPanel::onCloseClicked()
+{
+    hide();
+    hideMenu();
 }
 
 void FileListPanel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        Frame3_Click();
+        m_singleEntryField->hide();
     event->accept(); // the window behind must not take it for its own surface
 }
 
-void FileListPanel::Frame3_Click()
+void FileListPanel::onHandOverClicked()
 {
-    txt_hand->hide();
+    const QStringList marked = m_fileList->markedEntries();
+    if (marked.isEmpty()) {
+        m_job.setSelection({});
+        inform(this, QStringLiteral("Bitte Dateien auswählen !"));
+        return;
+    }
+    m_job.setSelection(handOver(marked));
+    hide();
+    hideMenu();
+    Q_EMIT statusMessage(QString::number(m_job.selection().size()) +
+                         QStringLiteral(" Dateien gewählt. Mapkey kann nun erstellt werden."));
+    Q_EMIT handedOver();
 }
 
 void FileListPanel::paintEvent(QPaintEvent* event)

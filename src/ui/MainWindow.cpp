@@ -1,30 +1,26 @@
 #include "MainWindow.h"
 
-#include "BlockField.h"
+#include "BatchSteps.h"
 #include "BottomBar.h"
 #include "BrowserPanel.h"
 #include "ClickableImage.h"
-#include "CompletionWindow.h"
 #include "ConstructionPanel.h"
+#include "ExplanationLabel.h"
+#include "Explanations.h"
+#include "FileList.h"
 #include "FileListPanel.h"
-#include "Paths.h"
 #include "Fonts.h"
 #include "HelpWindow.h"
-#include "MapkeyWindow.h"
+#include "MessageBox.h"
 #include "OutputFolderPanel.h"
 #include "Painting.h"
 #include "Platform.h"
-#include "SettingsKeys.h"
-#include "Templates.h"
 #include "Twips.h"
 #include "WindowPlacement.h"
-#include "WrapButton.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 // The pictures are compiled into this static library; the linker would drop
 // their registration without a reference from code that is surely linked.
@@ -36,122 +32,135 @@ static void initResources()
 namespace kettwerk::ui {
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
-      txt_mapkeyneu(templates::customTemplate())
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
 {
     initResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kettwerk für Wildfire 2.0"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kettwerk.png")));
     setFont(sansSerif(8.25));
+    m_job.restore(m_settings);
     buildWindow();
-    connectControls();
-    watchForExplanations();
-    Form_Load();
+    connectPanels();
+    placePanelsForStart();
     centreOnScreen(this);
 }
 
 MainWindow::~MainWindow() = default;
 
+FileList& MainWindow::fileList() const
+{
+    return m_fileListPanel->fileList();
+}
+
 void MainWindow::buildWindow()
 {
     // Drawn on the window's surface first, so that every panel covers them.
-    img_files = new ClickableImage(QStringLiteral("img_files"),
-                                   QStringLiteral(":/pictures/files.png"), this);
-    placeTwips(img_files, 240, 0, 870, 975);
-    Image1 = new ClickableImage(QStringLiteral("Image1"), QStringLiteral(":/icons/info.png"), this);
-    placeTwips(Image1, 7200, 240, 480, 480);
-    Erklaer =
-        new QLabel(QStringLiteral("Der Kettwerk dient zum Erstellen eines Mapkeys der Mapkeys "
-                                  "ausführt und das über viele Dateien"),
-                   this);
-    Erklaer->setObjectName(QStringLiteral("Erklaer"));
-    Erklaer->setWordWrap(true);
-    Erklaer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Erklaer->setEnabled(false);
-    Erklaer->setAttribute(Qt::WA_TransparentForMouseEvents);
-    placeTwips(Erklaer, 2040, 1200, 4935, 2655);
+    m_filesImage = new ClickableImage(QStringLiteral("img_files"),
+                                      QStringLiteral(":/pictures/files.png"), this);
+    placeTwips(m_filesImage, 240, 0, 870, 975);
+    m_infoImage =
+        new ClickableImage(QStringLiteral("Image1"), QStringLiteral(":/icons/info.png"), this);
+    placeTwips(m_infoImage, 7200, 240, 480, 480);
+    m_explanation = new ExplanationLabel(this);
 
-    // From the bottom of the stacking order to the top.
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    placeTwips(Frame2, 1200, 0, 5775, 855);
-    Frame2->hide();
-    cmd_mapkey = new WrapButton(QStringLiteral("Mapkeys eingeben"), Frame2);
-    cmd_mapkey->setObjectName(QStringLiteral("cmd_mapkey"));
-    placeTwips(cmd_mapkey, 120, 240, 1215, 495);
+    // From the bottom of the stacking order to the top: the mapkey-sequence
+    // panel, the bottom bar, the write button, the construction panel, the
+    // file list, the output folder chooser, the browser.
+    m_batchSteps = new BatchSteps(m_job, m_settings, this);
+    m_bottomBar = new BottomBar(m_job, this);
+    m_bottomBar->stackUnder(m_batchSteps->writeButton());
+    m_constructionPanel = new ConstructionPanel(m_job, this);
+    m_constructionPanel->hide();
+    m_fileListPanel = new FileListPanel(m_job, this);
+    m_outputFolderPanel = new OutputFolderPanel(this);
+    m_browserPanel = new BrowserPanel(this);
 
-    Frame4 = new BottomBar(this);
-
-    cmd_fcreate = new QPushButton(QStringLiteral("doit.pro jetzt anlegen"), this);
-    cmd_fcreate->setObjectName(QStringLiteral("cmd_fcreate"));
-    cmd_fcreate->setFont(sansSerif(8.25, QFont::Bold));
-    cmd_fcreate->setCursor(Qt::PointingHandCursor);
-    placeTwips(cmd_fcreate, 2880, 2520, 2895, 375);
-    cmd_fcreate->hide();
-
-    Frame1 = new ConstructionPanel(this);
-    Frame1->hide();
-
-    Frame3 = new FileListPanel(this);
-    Frame6 = new OutputFolderPanel(this);
-    Frame5 = new BrowserPanel(this);
+    setMouseTracking(true);
+    m_explanation->explain(m_infoImage, explanations::kInfoImage);
+    m_explanation->explain(m_filesImage, explanations::kFilesImage);
+    m_batchSteps->explainControls(*m_explanation);
+    m_bottomBar->explainControls(*m_explanation);
 }
 
-void MainWindow::Form_Load()
+void MainWindow::connectPanels()
 {
-    Frame4->lbl_user->setText(platform::loginName());
+    connect(m_filesImage, &ClickableImage::clicked, this, &MainWindow::onFilesImageClicked);
+    connect(m_infoImage, &ClickableImage::clicked, this, &MainWindow::onInfoImageClicked);
+    connect(m_batchSteps, &BatchSteps::statusMessage, this, &MainWindow::showStatus);
+    connect(m_batchSteps, &BatchSteps::settingsNotStored, this,
+            &MainWindow::reportSettingsNotStored);
+    connect(m_batchSteps, &BatchSteps::composed, m_constructionPanel, &QWidget::hide);
+    connect(m_bottomBar, &BottomBar::installAutoClicked, this, &MainWindow::onInstallAutoClicked);
+    connect(m_bottomBar, &BottomBar::exitClicked, this, &QWidget::close);
+    connect(m_bottomBar, &BottomBar::headingClicked, this,
+            [this] { m_outputFolderPanel->openAbove(m_bottomBar->geometry()); });
+    connect(m_constructionPanel, &ConstructionPanel::composeRequested, this,
+            [this] { m_batchSteps->compose(m_job.functionBlock()); });
+    auto* construction = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    connect(construction, &QShortcut::activated, this, &MainWindow::showConstructionPanel);
 
-    const QString defaultFolder = platform::defaultWorkingFolder(Frame4->lbl_user->text());
-    Frame4->txt_pro->setText(isExistingFolder(defaultFolder) ? defaultFolder
-                                                           : platform::programFolder());
-    Frame4->txt_pro->setText(m_settings.get(settings::kWorkingFolder, Frame4->txt_pro->text()));
-    Frame1->txt_individ->setText(
-        m_settings.get(settings::kFunctionBlock, Frame1->txt_individ->text()));
+    connect(m_fileListPanel, &FileListPanel::statusMessage, this, &MainWindow::showStatus);
+    connect(m_fileListPanel, &FileListPanel::handedOver, m_batchSteps,
+            &BatchSteps::showMapkeyPanel);
+    connect(m_fileListPanel, &FileListPanel::browserRequested, m_browserPanel, &QWidget::show);
+    connect(m_browserPanel, &BrowserPanel::filesListed, this,
+            [this](const QStringList& names) { fileList().setEntries(names, false); });
+    connect(m_browserPanel, &BrowserPanel::statusMessage, this, &MainWindow::showStatus);
+    connect(m_browserPanel, &BrowserPanel::okPressed, m_fileListPanel, &FileListPanel::hideMenu);
+    connect(m_outputFolderPanel, &OutputFolderPanel::statusMessage, this, &MainWindow::showStatus);
+    connect(m_outputFolderPanel, &OutputFolderPanel::folderChosen, &m_job,
+            &BatchJob::setWorkingFolder);
+}
 
+void MainWindow::placePanelsForStart()
+{
+    m_bottomBar->setLoginName(platform::loginName());
     setFixedSize(px(kOuterWidthTwips - kFrameWidthTwips),
                  px(kOuterHeightTwips - kFrameHeightTwips));
-    moveTwips(Frame4, twips(Frame4->x()), kBarTopTwips);
-    moveTwips(Frame3, 1000, 600);
-    Frame3->show();
-    Frame6->restoreFolder(Frame4->txt_pro->text());
-
-    setStatus(QStringLiteral("Bitte Dateien wählen"));
+    moveTwips(m_bottomBar, twips(m_bottomBar->x()), kBarTopTwips);
+    moveTwips(m_fileListPanel, 1000, 600);
+    m_fileListPanel->show();
+    m_outputFolderPanel->restoreFolder(m_job.workingFolder());
+    showStatus(QStringLiteral("Bitte Dateien wählen"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
+    storeAndCloseOthers();
     event->accept();
 }
 
-void MainWindow::Form_Unload()
+void MainWindow::storeAndCloseOthers()
 {
-    if (m_unloaded)
+    if (m_closed)
         return;
-    m_unloaded = true;
-    m_settings.set(settings::kWorkingFolder, Frame4->txt_pro->text());
-    m_settings.set(settings::kFunctionBlock, Frame1->txt_individ->text());
-    // A window that was never opened hands back what is stored.
-    const QString names = isLoaded(m_mapkeyWindow) ? m_mapkeyWindow->mapkeyNames()
-                                                   : m_settings.get(settings::kMapkeyNames,
-                                                                    settings::kDefaultMapkeyNames);
-    m_settings.set(settings::kMapkeyNames, names);
-    m_settings.sync();
-    unloadall();
+    m_closed = true;
+    // A mapkey window that was never opened leaves the stored names as they are.
+    m_batchSteps->takeOpenMapkeyNames();
+    const JobResult stored = m_job.store(m_settings);
+    if (!stored.ok)
+        reportSettingsNotStored(stored.error);
+    m_batchSteps->closeWindows();
+    if (isLoaded(m_helpWindow))
+        m_helpWindow->close();
 }
 
-void MainWindow::unloadall()
+void MainWindow::reportSettingsNotStored(const QString& error)
 {
-    const QList<QPointer<QWidget>> others = {m_mapkeyWindow.data(), m_completionWindow.data(),
-                                             m_helpWindow.data()};
-    for (const QPointer<QWidget>& window : others) {
-        if (isLoaded(window))
-            window->close();
-    }
+    // Once per run: the user cannot do more about it than read it.
+    if (m_settingsFailureReported)
+        return;
+    m_settingsFailureReported = true;
+    inform(this, error);
 }
 
-void MainWindow::Image1_Click()
+void MainWindow::showStatus(const QString& text)
+{
+    m_bottomBar->showStatus(text);
+}
+
+void MainWindow::onInfoImageClicked()
 {
     // Not modal and without an owner: it may stay open beside the main window.
     if (!isLoaded(m_helpWindow))
@@ -161,43 +170,66 @@ void MainWindow::Image1_Click()
     m_helpWindow->activateWindow();
 }
 
-void MainWindow::img_exit_Click()
+void MainWindow::onInstallAutoClicked()
 {
-    close();
-}
-
-QStringList MainWindow::selection() const
-{
-    return Frame3->selection();
-}
-
-void MainWindow::setSelection(const QStringList& names)
-{
-    Frame3->setSelection(names);
-}
-
-QString MainWindow::workingFolder() const
-{
-    return Frame4->txt_pro->text();
-}
-
-void MainWindow::setStatus(const QString& text)
-{
-    Frame4->lbl_status->setText(text);
-    Frame4->lbl_status->setCursorPosition(0);
-}
-
-void MainWindow::cmd_mapkey_Click()
-{
-    if (!isLoaded(m_mapkeyWindow)) {
-        m_mapkeyWindow = new MapkeyWindow(m_settings, this);
-        connect(m_mapkeyWindow, &MapkeyWindow::namesEntered, this,
-                &MainWindow::composeCustomSequence);
-        centreOnScreen(m_mapkeyWindow);
+    showStatus(QStringLiteral("Datei lesen..."));
+    const ConfigInstallResult result = m_job.installAutoMapkey();
+    if (!result.ok) {
+        inform(this, result.error);
+        return;
     }
-    m_mapkeyWindow->show();
-    m_mapkeyWindow->raise();
-    m_mapkeyWindow->activateWindow();
+    if (result.created)
+        inform(this, QString::fromUtf16(kConfigCreatedNotice));
+    inform(this, QString::fromUtf16(kAutoMapkeyAddedNotice));
+}
+
+void MainWindow::showConstructionPanel()
+{
+    if (!m_constructionPanel->isVisible())
+        centreOnScreen(m_constructionPanel);
+    m_constructionPanel->show();
+    m_constructionPanel->raise();
+    m_constructionPanel->activateWindow();
+}
+
+void MainWindow::onFilesImageClicked()
+{
+    moveTwips(m_constructionPanel, twips(m_constructionPanel->x()), 7300);
+    m_constructionPanel->hide();
+    m_fileListPanel->show();
+    m_batchSteps->hideWriteButton();
+    moveTwips(m_fileListPanel, 240, 960);
+}
+
+QPoint MainWindow::fileListPanelPlace(QPoint click)
+{
+    QPoint place = click;
+    if (place.x() + FileListPanel::kWidthTwips > kOuterWidthTwips)
+        place.setX(kOuterWidthTwips - FileListPanel::kWidthTwips);
+    if (place.y() + FileListPanel::kHeightTwips > kBarTopTwips)
+        place.setY(kBarTopTwips - FileListPanel::kHeightTwips);
+    return place;
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    // Only a right click on the bare surface moves the file-list panel, shown
+    // or not.
+    const QPoint at = event->position().toPoint();
+    if (!childAt(at) && event->button() == Qt::RightButton) {
+        const QPoint place = fileListPanelPlace(QPoint(twips(at.x()), twips(at.y())));
+        moveTwips(m_fileListPanel, place.x(), place.y());
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    // Moves over controls without an explanation of their own reach the
+    // window too; only the bare surface clears the label.
+    if (!childAt(event->position().toPoint()))
+        m_explanation->clear();
+    QWidget::mouseMoveEvent(event);
 }
 
 } // namespace kettwerk::ui

@@ -1,30 +1,31 @@
 #pragma once
 
+#include "BatchJob.h"
 #include "SettingsStore.h"
 
 #include <QPointer>
-#include <QStringList>
 #include <QWidget>
 
-class QGroupBox;
-class QLabel;
-class QPushButton;
+namespace kettwerk {
+class FileList;
+}
 
 namespace kettwerk::ui {
 
+class BatchSteps;
 class BottomBar;
 class BrowserPanel;
+class ClickableImage;
+class ConstructionPanel;
+class ExplanationLabel;
+class FileListPanel;
 class HelpWindow;
 class OutputFolderPanel;
-class ClickableImage;
-class CompletionWindow;
-class ConstructionPanel;
-class FileListPanel;
-class MapkeyWindow;
 
-// Form1, "Kettwerk für Wildfire 2.0": owns the lasting state (selection,
-// batch text, working folder, status line) and the panels that lead the
-// user from a list of files to doit.pro.
+// Form1, "Kettwerk für Wildfire 2.0": the fixed-size window whose panels lead
+// the user from a list of files to doit.pro. The batch job holds the work;
+// the window builds the panels, moves them, and stores the job's values when
+// it closes.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -41,15 +42,8 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    QString mapkeyText() const { return mapkeytext; }
-    QStringList selection() const;
-    void setSelection(const QStringList& names);
-    QString workingFolder() const;
-    QString batchFilePath() const;
-
-    // Composes the batch text for the selection with `functionBlock`; false
-    // (with a message) when the open step is too short to be joined.
-    bool CREATE(const QString& functionBlock);
+    BatchJob& job() { return m_job; }
+    FileList& fileList() const;
 
     // Where a right click on the bare window at `click` (twips) puts the
     // file-list panel: at the pointer, pulled back inside the window's outer
@@ -60,52 +54,34 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();
-    void connectControls();
-    void watchForExplanations();
-    void Form_Load();
-    void Form_Unload();
-    void unloadall();
+    void connectPanels();
+    void placePanelsForStart();
+    void storeAndCloseOthers();
+    void reportSettingsNotStored(const QString& error);
 
+    void onFilesImageClicked();
+    void onInfoImageClicked();
+    void onInstallAutoClicked();
     void showConstructionPanel();
-    void Label7_Click();
-    void Image1_Click();
-    void img_files_Click();
-    void Form_MouseDown(Qt::MouseButton button, QPoint twipsPosition);
-    void Form_MouseMove();
-    void Frame4_MouseDown(Qt::MouseButton button);
-    void cmd_mapkey_Click();
-    void cmd_fcreate_Click();
-    bool fileout();
-    void cmd_auto_Click();
-    void img_exit_Click();
-    void composeCustomSequence(const QString& mapkeyNames);
-    void setStatus(const QString& text);
-    void explain(const QString& text);
+    void showStatus(const QString& text);
 
     platform::SettingsStore m_settings;
-    QString mapkeytext;
-    QString txt_mapkeyneu; // the custom-sequence template
-
-    ClickableImage* img_files = nullptr;
-    ClickableImage* Image1 = nullptr;
-    QLabel* Erklaer = nullptr;
-    QPushButton* cmd_fcreate = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QPushButton* cmd_mapkey = nullptr;
-    FileListPanel* Frame3 = nullptr;
-    BottomBar* Frame4 = nullptr;
-    ConstructionPanel* Frame1 = nullptr;
-    OutputFolderPanel* Frame6 = nullptr;
-    BrowserPanel* Frame5 = nullptr;
-
-    QPointer<MapkeyWindow> m_mapkeyWindow;
-    QPointer<CompletionWindow> m_completionWindow;
+    BatchJob m_job;
+    ClickableImage* m_filesImage = nullptr;
+    ClickableImage* m_infoImage = nullptr;
+    ExplanationLabel* m_explanation = nullptr;
+    BatchSteps* m_batchSteps = nullptr;
+    BottomBar* m_bottomBar = nullptr;
+    ConstructionPanel* m_constructionPanel = nullptr;
+    FileListPanel* m_fileListPanel = nullptr;
+    OutputFolderPanel* m_outputFolderPanel = nullptr;
+    BrowserPanel* m_browserPanel = nullptr;
     QPointer<HelpWindow> m_helpWindow;
-    bool m_unloaded = false;
+    bool m_closed = false;
+    bool m_settingsFailureReported = false;
 };
 
 } // namespace kettwerk::ui

@@ -1,8 +1,6 @@
 #include "MapkeyWindow.h"
 
 #include "Fonts.h"
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
 #include "Twips.h"
 
 #include <QFrame>
@@ -12,8 +10,8 @@
 
 namespace kettwerk::ui {
 
-MapkeyWindow::MapkeyWindow(platform::SettingsStore& settings, QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_settings(settings)
+MapkeyWindow::MapkeyWindow(const QString& names, QWidget* owner)
+    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frm_mapkeyneu"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -36,15 +34,26 @@ MapkeyWindow::MapkeyWindow(platform::SettingsStore& settings, QWidget* owner)
     prompt->setObjectName(QStringLiteral("Label1"));
     placeTwips(prompt, 120, 600, 3255, 255);
 
-    m_names = new QLineEdit(QStringLiteral("+;%rt;%00;"), this);
-    m_names->setObjectName(QStringLiteral("txt_mapkeyname"));
-    placeTwips(m_names, 120, 840, 3255, 375);
+    m_namesField = new QLineEdit(names, this);
+    m_namesField->setObjectName(QStringLiteral("txt_mapkeyname"));
+    placeTwips(m_namesField, 120, 840, 3255, 375);
+    // Selected, so that typing replaces the last names and Enter keeps them.
+    m_namesField->selectAll();
+    m_namesField->setFocus();
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmd_mapkeyok"));
     ok->setDefault(true);
     placeTwips(ok, 960, 1320, 1815, 375);
 
+    buildHint();
+    setTabOrder(m_namesField, ok);
+    connect(ok, &QPushButton::clicked, this, &MapkeyWindow::onOkClicked);
+    connect(m_namesField, &QLineEdit::returnPressed, this, &MapkeyWindow::onOkClicked);
+}
+
+void MapkeyWindow::buildHint()
+{
     auto* hint = new QFrame(this);
     hint->setObjectName(QStringLiteral("Frame1"));
     hint->setFrameShape(QFrame::Box);
@@ -55,39 +64,23 @@ MapkeyWindow::MapkeyWindow(platform::SettingsStore& settings, QWidget* owner)
     hintText->setObjectName(QStringLiteral("Label2"));
     hintText->setWordWrap(true);
     placeTwips(hintText, 120, 120, 2655, 495);
+    // An example only; nothing reads it.
     auto* example = new QLineEdit(QStringLiteral("+;%bb;%00;"), hint);
     example->setObjectName(QStringLiteral("Text1"));
     example->setFont(sansSerif(13.5));
     example->setStyleSheet(
         QStringLiteral("background-color: rgb(255, 255, 192); color: rgb(64, 64, 64);"));
     placeTwips(example, 1440, 360, 1695, 405);
-
-    setTabOrder(m_names, ok);
-    connect(ok, &QPushButton::clicked, this, &MapkeyWindow::cmd_mapkeyok_Click);
-    connect(m_names, &QLineEdit::returnPressed, this, &MapkeyWindow::cmd_mapkeyok_Click);
-
-    Form_Load();
 }
 
 QString MapkeyWindow::mapkeyNames() const
 {
-    return m_names->text();
+    return m_namesField->text();
 }
 
-void MapkeyWindow::Form_Load()
+void MapkeyWindow::onOkClicked()
 {
-    m_names->setText(m_settings.get(settings::kMapkeyNames, settings::kDefaultMapkeyNames));
-    // Selected, so that typing replaces the last names and Enter keeps them.
-    m_names->selectAll();
-    m_names->setFocus();
-}
-
-void MapkeyWindow::cmd_mapkeyok_Click()
-{
-    const QString names = m_names->text();
-    m_settings.set(settings::kMapkeyNames, names);
-    m_settings.sync();
-    Q_EMIT namesEntered(names);
+    Q_EMIT namesEntered(m_namesField->text());
     close();
 }
 

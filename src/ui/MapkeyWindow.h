@@ -4,20 +4,17 @@
 
 class QLineEdit;
 
-namespace kettwerk::platform {
-class SettingsStore;
-}
-
 namespace kettwerk::ui {
 
-// "Mapkey ausführen": the user types the names of mapkeys that are already
-// defined in Pro/ENGINEER. Modeless; created when first shown and destroyed
-// when closed. OK stores the names and hands them to the main window.
+// frm_mapkeyneu, "Mapkey ausführen": the user types the names of mapkeys that
+// are already defined in Pro/ENGINEER. Modeless; created when first shown and
+// destroyed when closed. OK hands the names on and closes the window.
 class MapkeyWindow : public QWidget
 {
     Q_OBJECT
 public:
-    MapkeyWindow(platform::SettingsStore& settings, QWidget* owner);
+    // Opens with `names`, the names entered last.
+    MapkeyWindow(const QString& names, QWidget* owner);
 
     QString mapkeyNames() const;
 
@@ -26,11 +23,10 @@ Q_SIGNALS:
     void namesEntered(const QString& names);
 
 private:
-    void Form_Load();
-    void cmd_mapkeyok_Click();
+    void buildHint();
+    void onOkClicked();
 
-    platform::SettingsStore& m_settings;
-    QLineEdit* m_names = nullptr; // txt_mapkeyname
+    QLineEdit* m_namesField = nullptr;
 };
 
 } // namespace kettwerk::ui

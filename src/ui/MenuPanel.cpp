@@ -12,14 +12,18 @@
 namespace kettwerk::ui {
 namespace {
 
+enum class Caption { Plain, StruckThrough, Wrapped };
+
 QPushButton* addButton(QWidget* parent, const char16_t* name, const char16_t* caption, QRect place,
-                       bool struckThrough = false, bool wraps = false)
+                       Caption style = Caption::Plain)
 {
     const QString text = QString::fromUtf16(caption);
-    QPushButton* button = wraps ? new WrapButton(text, parent) : new QPushButton(text, parent);
+    QPushButton* button =
+        style == Caption::Wrapped ? new WrapButton(text, parent) : new QPushButton(text, parent);
     button->setObjectName(QString::fromUtf16(name));
     QFont font = sansSerif(8.25);
-    font.setStrikeOut(struckThrough);
+    // A struck-through caption marks the button that undoes its neighbour above.
+    font.setStrikeOut(style == Caption::StruckThrough);
     button->setFont(font);
     button->setGeometry(place);
     return button;
@@ -34,23 +38,44 @@ MenuPanel::MenuPanel(QWidget* parent) : QFrame(parent)
     fillBackground(this, QColor(255, 255, 192));
     placeTwips(this, 2880, kTopTwips, 1215, 3735);
 
-    cmd_paste = addButton(this, u"cmd_paste", u"<-- PASTE", twipsRect(120, 120, 975, 255));
-    cmd_paste->setToolTip(QStringLiteral("Zwischenablage einfügen"));
-    cmd_all = addButton(this, u"cmd_all", u"ALLE", twipsRect(120, 480, 975, 255));
-    cmd_nono = addButton(this, u"cmd_nono", u"ALLE", twipsRect(120, 720, 975, 255), true);
-    cmd_clearlist = addButton(this, u"cmd_clearlist", u"Liste löschen",
-                              twipsRect(120, 1080, 975, 495), false, true);
-    cmd_einzel = addButton(this, u"cmd_einzel", u"einzelner Eintrag",
-                           twipsRect(120, 1680, 975, 495), false, true);
-    cmd_Z = addButton(this, u"cmd_Z", u"drw", twipsRect(120, 2280, 495, 255));
-    cmd_P = addButton(this, u"cmd_P", u"prt", twipsRect(600, 2280, 495, 255));
-    cmd_ZZ = addButton(this, u"cmd_ZZ", u"drw", twipsRect(120, 2520, 495, 255), true);
-    cmd_PP = addButton(this, u"cmd_PP", u"prt", twipsRect(600, 2520, 495, 255), true);
-    filebrowser = new ClickableImage(QStringLiteral("filebrowser"),
-                                     QStringLiteral(":/icons/filebrowser.png"), this);
-    filebrowser->setToolTip(QStringLiteral("file bowser"));
-    placeTwips(filebrowser, 240, 2880, 390, 360);
-    cmd_quit = addButton(this, u"cmd_quit", u"quit", twipsRect(120, 3360, 975, 255));
+    auto* paste = addButton(this, u"cmd_paste", u"<-- PASTE", twipsRect(120, 120, 975, 255));
+    paste->setToolTip(QStringLiteral("Zwischenablage einfügen"));
+    auto* markAll = addButton(this, u"cmd_all", u"ALLE", twipsRect(120, 480, 975, 255));
+    auto* unmarkAll = addButton(this, u"cmd_nono", u"ALLE", twipsRect(120, 720, 975, 255),
+                                Caption::StruckThrough);
+    auto* clear = addButton(this, u"cmd_clearlist", u"Liste löschen",
+                            twipsRect(120, 1080, 975, 495), Caption::Wrapped);
+    auto* single = addButton(this, u"cmd_einzel", u"einzelner Eintrag",
+                             twipsRect(120, 1680, 975, 495), Caption::Wrapped);
+    auto* addDrawing = addButton(this, u"cmd_Z", u"drw", twipsRect(120, 2280, 495, 255));
+    auto* addPart = addButton(this, u"cmd_P", u"prt", twipsRect(600, 2280, 495, 255));
+    auto* stripDrawing =
+        addButton(this, u"cmd_ZZ", u"drw", twipsRect(120, 2520, 495, 255), Caption::StruckThrough);
+    auto* stripPart =
+        addButton(this, u"cmd_PP", u"prt", twipsRect(600, 2520, 495, 255), Caption::StruckThrough);
+    auto* browser = new ClickableImage(QStringLiteral("filebrowser"),
+                                       QStringLiteral(":/icons/filebrowser.png"), this);
+    browser->setToolTip(QStringLiteral("file bowser"));
+    placeTwips(browser, 240, 2880, 390, 360);
+    auto* quit = addButton(this, u"cmd_quit", u"quit", twipsRect(120, 3360, 975, 255));
+
+    connect(paste, &QPushButton::clicked, this, &MenuPanel::pasteClicked);
+    connect(markAll, &QPushButton::clicked, this, &MenuPanel::markAllClicked);
+    connect(unmarkAll, &QPushButton::clicked, this, &MenuPanel::unmarkAllClicked);
+    connect(clear, &QPushButton::clicked, this, &MenuPanel::clearClicked);
+    connect(single, &QPushButton::clicked, this, &MenuPanel::singleEntryClicked);
+    const QString drawing = QStringLiteral(".drw");
+    const QString part = QStringLiteral(".prt");
+    connect(addDrawing, &QPushButton::clicked, this,
+            [this, drawing] { Q_EMIT appendSuffixClicked(drawing); });
+    connect(addPart, &QPushButton::clicked, this,
+            [this, part] { Q_EMIT appendSuffixClicked(part); });
+    connect(stripDrawing, &QPushButton::clicked, this,
+            [this, drawing] { Q_EMIT stripSuffixClicked(drawing); });
+    connect(stripPart, &QPushButton::clicked, this,
+            [this, part] { Q_EMIT stripSuffixClicked(part); });
+    connect(browser, &ClickableImage::clicked, this, &MenuPanel::browserClicked);
+    connect(quit, &QPushButton::clicked, this, &MenuPanel::quitClicked);
 }
 
 void MenuPanel::paintEvent(QPaintEvent* event)
@@ -58,6 +83,7 @@ void MenuPanel::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     drawOutline(painter, this);
+    // The line across the panel above "quit".
     const int y = px(3240);
     painter.drawLine(0, y, width(), y);
 }

@@ -2,14 +2,11 @@
 
 #include <QFrame>
 
-class QPushButton;
-
 namespace kettwerk::ui {
-
-class ClickableImage;
 
 // kontextmenue, the small menu that pops up over the file list on a right
 // click: paste, mark all or none, clear, single entry, suffixes, browser.
+// It only reports which button was pressed; the file-list panel acts.
 class MenuPanel : public QFrame
 {
     Q_OBJECT
@@ -18,17 +15,16 @@ public:
 
     explicit MenuPanel(QWidget* parent);
 
-    QPushButton* cmd_paste = nullptr;
-    QPushButton* cmd_all = nullptr;
-    QPushButton* cmd_nono = nullptr;
-    QPushButton* cmd_clearlist = nullptr;
-    QPushButton* cmd_einzel = nullptr;
-    QPushButton* cmd_Z = nullptr;
-    QPushButton* cmd_P = nullptr;
-    QPushButton* cmd_ZZ = nullptr;
-    QPushButton* cmd_PP = nullptr;
-    ClickableImage* filebrowser = nullptr;
-    QPushButton* cmd_quit = nullptr;
+Q_SIGNALS:
+    void pasteClicked();
+    void markAllClicked();
+    void unmarkAllClicked();
+    void clearClicked();
+    void singleEntryClicked();
+    void appendSuffixClicked(const QString& suffix);
+    void stripSuffixClicked(const QString& suffix);
+    void browserClicked();
+    void quitClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

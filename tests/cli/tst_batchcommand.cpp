@@ -1,6 +1,4 @@
-#include "BatchComposer.h"
-#include "Templates.h"
-#include "TextReplace.h"
+#include "ExpectedBatch.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +8,6 @@
 
 #include <optional>
 
-using namespace kettwerk;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -21,13 +18,29 @@ bool writeAll(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// What the window writes for the same selection and mapkey names.
-QByteArray windowBytes(const QStringList& selection, const QString& names)
+// doit.pro for one file and one set of mapkey names, spelt out.
+QByteArray oneFileBatch(const QByteArray& name, const QByteArray& names)
 {
-    const QString block =
-        replaceAll(templates::customTemplate(), QString::fromUtf16(templates::kPlaceholder), names);
-    return composeBatch(BatchPieces::stored(), selection, block).toLatin1() + "\r\n";
+    return oneDrawingWithRt()
+               .replace("`a.drw`", "`" + name + "`")
+               .replace("%rt;", "%" + names + ";") +
+           "\r\n";
 }
+
+// The exact bytes that every installation appends to config.pro.
+const QByteArray kAutoBlock =
+    "! Mapkey zum ausfuehren der doit.pro\r\n"
+    "mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit zu;\\\r\n"
+    "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\\r\n"
+    "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\\r\n"
+    "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\\r\n"
+    "mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate `preferences` `Open`;\\\r\n"
+    "mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
+    "mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
+    "mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut `preferences` "
+    "`InputOpt`;\\\r\n"
+    "mapkey(continued) ~ Activate `preferences` `Close`;%doit;\r\n"
+    "!\r\n";
 
 } // namespace
 
@@ -96,7 +109,7 @@ void TestBatchCommand::printsAListInUtf8OrTheCodePage()
 {
     QFETCH(QByteArray, list);
     QCOMPARE(run({u"--list"_s, u"-"_s, u"--print"_s, u"--out"_s, m_dir.path()}, list), 0);
-    QCOMPARE(m_out, windowBytes({u"Mühle.drw"_s}, u"ds"_s)); // nothing stored: ds
+    QCOMPARE(m_out, oneFileBatch("M\xfchle.drw", "ds")); // nothing stored: ds
     QCOMPARE(m_err, u"1 Dateien gewählt.\n"_s);
     QVERIFY(!QFile::exists(file(u"doit.pro"_s)));
 }
@@ -161,11 +174,8 @@ void TestBatchCommand::writesDoitAndInstallsTheAutoMapkey()
                  "a.drw\n"),
              0);
     QCOMPARE(m_out, "1 Dateien gewählt.\nEs wurde eine Datei config.pro angelegt\n" + added);
-    QCOMPARE(read(u"doit.pro"_s), windowBytes({u"a.drw"_s}, names));
-    QByteArray block;
-    for (const QString& line : templates::autoBlock())
-        block += line.toLatin1() + "\r\n";
-    QCOMPARE(read(u"config.pro"_s), block);
+    QCOMPARE(read(u"doit.pro"_s), oneFileBatch("a.drw", "+;%bb;%00;"));
+    QCOMPARE(read(u"config.pro"_s), kAutoBlock);
 
     // A list file, and without --out and --mapkeys what the window keeps.
     QVERIFY(writeAll(file(u"list.txt"_s), "Name\r\nE:\\proj\\bracket.drw.3\r\n\r\n"
@@ -176,8 +186,12 @@ void TestBatchCommand::writesDoitAndInstallsTheAutoMapkey()
                          m_dir.path().toUtf8() + "\n"));
     QCOMPARE(run({u"--install-auto"_s, u"--list"_s, file(u"list.txt"_s)}), 0);
     QCOMPARE(m_out, "2 Dateien gewählt.\n" + added);
-    QCOMPARE(read(u"config.pro"_s), block + block);
-    QCOMPARE(read(u"doit.pro"_s), windowBytes({u"bracket.drw"_s, u"plate.prt"_s}, u"stored"_s));
+    QCOMPARE(read(u"config.pro"_s), kAutoBlock + kAutoBlock);
+    const QByteArray both = read(u"doit.pro"_s);
+    QCOMPARE(both.count("\r\n"), 2 + 2 * 11 + 1);
+    QCOMPARE(both.count("`Open`;%stored;\\\r\n"), 2);
+    QVERIFY(both.contains("`Inputname` `bracket.drw`;") &&
+            both.contains("`Inputname` `plate.prt`;"));
 }
 
 QTEST_APPLESS_MAIN(TestBatchCommand)

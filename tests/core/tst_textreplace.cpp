@@ -48,7 +48,7 @@ void TestTextReplace::replaceFirstAndAll()
     QFETCH(QString, replacement);
     QFETCH(QString, first);
     QFETCH(QString, all);
-    QCOMPARE(Ersetzen(text, search, replacement), first);
+    QCOMPARE(replaceFirst(text, search, replacement), first);
     QCOMPARE(replaceAll(text, search, replacement), all);
 }
 

@@ -45,8 +45,8 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, suffix);
         QFETCH(QString, reduced);
-        QCOMPARE(Dateiname(entry), name);
-        QCOMPARE(Endung(entry), suffix);
+        QCOMPARE(bareName(entry), name);
+        QCOMPARE(typeSuffix(entry), suffix);
         QCOMPARE(reducedName(entry), reduced);
     }
 
@@ -54,9 +54,8 @@ private Q_SLOTS:
     {
         // The first of each text stays, in order; case matters, empty texts are
         // never repeats, blanks are not empty.
-        QCOMPARE(
-            DoppelteEntfernen({u"b"_s, {}, u"a"_s, u" "_s, u"b"_s, {}, u" "_s, u"a"_s, u"B"_s}),
-            (QStringList{u"b"_s, {}, u"a"_s, u" "_s, {}, u"B"_s}));
+        QCOMPARE(removeRepeats({u"b"_s, {}, u"a"_s, u" "_s, u"b"_s, {}, u" "_s, u"a"_s, u"B"_s}),
+                 (QStringList{u"b"_s, {}, u"a"_s, u" "_s, {}, u"B"_s}));
     }
 
     void handOverReducesThenDropsRepeats()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "FileList.h"
 #include "MainWindow.h"
-#include "Substitutes.h"
 #include "SettingsKeys.h"
-#include "SettingsStore.h"
+#include "Substitutes.h"
 #include "TestEnvironment.h"
 #include "WidgetLookup.h"
 
@@ -25,12 +25,10 @@ public:
         m_settings.clear();
         QFile::remove(file(QStringLiteral("doit.pro")));
         QFile::remove(file(QStringLiteral("config.pro")));
-        kettwerk::platform::SettingsStore store;
-        store.set(kettwerk::settings::kWorkingFolder, m_folder.path());
-        store.sync();
+        storeSetting(kettwerk::settings::kWorkingFolder, m_folder.path());
         window = std::make_unique<kettwerk::ui::MainWindow>();
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
     void close()
@@ -48,8 +46,22 @@ public:
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }
     QString file(const QString& name) const { return m_folder.filePath(name); }
     QString folder() const { return m_folder.path(); }
+    kettwerk::BatchJob& job() { return window->job(); }
+    kettwerk::FileList& files() { return window->fileList(); }
     QStringList messages() const { return m_messages.texts; }
     void clearMessages() { m_messages.texts.clear(); }
+
+    // Opens the mapkey window, types `names` and presses OK; returns the window.
+    QWidget* enterMapkeys(const QString& names)
+    {
+        press("cmd_mapkey");
+        QWidget* mapkeys = openWindow("frm_mapkeyneu");
+        auto* field = control<QLineEdit>(mapkeys, "txt_mapkeyname");
+        field->clear();
+        QTest::keyClicks(field, names);
+        click(control<QPushButton>(mapkeys, "cmd_mapkeyok"));
+        return mapkeys;
+    }
 
     std::unique_ptr<kettwerk::ui::MainWindow> window;
 

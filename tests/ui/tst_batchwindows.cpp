@@ -1,8 +1,6 @@
 #include "ExpectedBatch.h"
 #include "MainWindowFixture.h"
-#include "Shell.h"
-#include "Sound.h"
-#include "Templates.h"
+#include "SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +15,6 @@ class TestBatchWindows : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void init() { m_ui.open(); }
     void cleanup() { m_ui.close(); }
 
@@ -29,51 +26,32 @@ private Q_SLOTS:
     void failedWriteIsReportedAndChangesNothing();
 
 private:
-    QWidget* enterMapkeys(const QString& names);
-
     MainWindowFixture m_ui;
     RecordingShell m_shell;
+    Installed<platform::Shell> m_shellInstalled{&m_shell};
     SilentSound m_sound;
+    Installed<ui::Sound> m_soundInstalled{&m_sound};
 };
-
-void TestBatchWindows::initTestCase()
-{
-    platform::Shell::install(&m_shell);
-    ui::Sound::install(&m_sound);
-}
-
-// Opens the mapkey window, types `names` and presses OK; returns the window.
-QWidget* TestBatchWindows::enterMapkeys(const QString& names)
-{
-    m_ui.press("cmd_mapkey");
-    QWidget* window = openWindow("frm_mapkeyneu");
-    auto* field = control<QLineEdit>(window, "txt_mapkeyname");
-    field->clear();
-    QTest::keyClicks(field, names);
-    click(control<QPushButton>(window, "cmd_mapkeyok"));
-    return window;
-}
 
 void TestBatchWindows::writesTheBatchForOneFileByteForByte()
 {
-    m_ui.window->setSelection({QStringLiteral("a.drw")});
-    enterMapkeys(QStringLiteral("rt"));
+    m_ui.job().setSelection({QStringLiteral("a.drw")});
+    m_ui.enterMapkeys(QStringLiteral("rt"));
     QTRY_VERIFY(!openWindow("frm_mapkeyneu"));
     QCOMPARE(m_ui.text("lbl_status"), QStringLiteral("Die Datei doit.pro kann nun erzeugt werden. "
                                                      "Diese kann in Pro/E als "
                                                      "Konfigurationsdatei eingelesen werden"));
     QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, {}), QStringLiteral("rt"));
 
-    const auto soundsBefore = m_sound.played.size();
+    m_sound.played.clear();
     m_ui.press("cmd_fcreate");
-    const QByteArray expected = oneDrawingWithRt() + "\r\n";
     QFile written(m_ui.file(QStringLiteral("doit.pro")));
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), expected);
+    QCOMPARE(written.readAll(), oneDrawingWithRt() + "\r\n");
     QCOMPARE(m_ui.text("lbl_status"), QStringLiteral("Datei doit.pro wurde gespeichert !"));
     QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
     QVERIFY(openWindow("frm_ok"));
-    QCOMPARE(m_sound.played.size(), soundsBefore + 1);
+    QCOMPARE(m_sound.played, QStringList{QStringLiteral("MAPKEY.WAV")});
     QVERIFY(m_ui.messages().isEmpty());
 }
 
@@ -89,11 +67,13 @@ void TestBatchWindows::mapkeyWindowLoadsOnceAndCloseButtonDoesNothing()
     QCOMPARE(names->text(), QStringLiteral("typed"));
     window->close();
     QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
-    QVERIFY(m_ui.window->mapkeyText().isEmpty());
+    QVERIFY(!m_ui.job().batch());
     QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, QStringLiteral("absent")),
              QStringLiteral("absent"));
 
-    storeSetting(settings::kMapkeyNames, QStringLiteral("+;%bb;%00;"));
+    // OK keeps the names for the next opening.
+    m_ui.enterMapkeys(QStringLiteral("+;%bb;%00;"));
+    QTRY_VERIFY(!openWindow("frm_mapkeyneu"));
     m_ui.press("cmd_mapkey");
     QCOMPARE(control<QLineEdit>(openWindow("frm_mapkeyneu"), "txt_mapkeyname")->text(),
              QStringLiteral("+;%bb;%00;"));
@@ -111,9 +91,9 @@ void TestBatchWindows::completionWindowCloses_data()
 void TestBatchWindows::completionWindowCloses()
 {
     QFETCH(QString, by);
-    m_shell.opened.clear();
-    enterMapkeys(QStringLiteral("rt")); // an empty selection composes too
-    QCOMPARE(m_ui.window->mapkeyText(), templates::headerBlock() + templates::closingLine());
+    m_ui.enterMapkeys(QStringLiteral("rt")); // an empty selection composes too
+    QCOMPARE(m_ui.job().batch()->bytes(),
+             QByteArray("mapkey doit ~ ;\\\r\nmapkey(continued) ~ ;\r\n\r\n"));
     m_ui.press("cmd_fcreate");
     QWidget* done = openWindow("frm_ok");
     QVERIFY(done);
@@ -156,8 +136,8 @@ void TestBatchWindows::failedWriteIsReportedAndChangesNothing()
     if (folder == QStringLiteral("asdir"))
         QVERIFY(QDir().mkpath(working + QStringLiteral("/doit.pro")));
     m_ui.find<QLineEdit>("txt_pro")->setText(working);
-    m_ui.window->setSelection({QStringLiteral("ok.drw"), entry});
-    enterMapkeys(QStringLiteral("rt"));
+    m_ui.job().setSelection({QStringLiteral("ok.drw"), entry});
+    m_ui.enterMapkeys(QStringLiteral("rt"));
     const QString composedStatus = m_ui.text("lbl_status");
     m_ui.press("cmd_fcreate");
 

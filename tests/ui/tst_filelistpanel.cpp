@@ -1,4 +1,3 @@
-#include "FileList.h"
 #include "FileListPanel.h"
 #include "MainWindowFixture.h"
 #include "Twips.h"
@@ -32,7 +31,7 @@ private Q_SLOTS:
 private:
     QWidget* viewport() { return m_ui.find<QListView>("List_File1")->viewport(); }
     QWidget* menu() { return m_ui.find("kontextmenue"); }
-    FileList* files() { return m_ui.window->findChild<FileListPanel*>()->fileList(); }
+    FileList* files() { return &m_ui.files(); }
     void openMenu() { QTest::mouseClick(viewport(), Qt::RightButton, {}, QPoint(20, 5)); }
 
     MainWindowFixture m_ui;
@@ -129,12 +128,11 @@ void TestFileListPanel::suffixButtonsKeepMarksAndMenu()
 
 void TestFileListPanel::handOverReducesAndMovesOn()
 {
-    m_ui.window->setSelection({QStringLiteral("earlier.drw")});
+    m_ui.job().setSelection({QStringLiteral("earlier.drw")});
     files()->setEntries({QStringLiteral("a.drw")}, false);
     m_ui.press("cmd_file");
-    QCOMPARE(m_ui.messages(),
-             QStringList{QStringLiteral("Bitte Dateien auswählen !")});
-    QVERIFY(m_ui.window->selection().isEmpty());
+    QCOMPARE(m_ui.messages(), QStringList{QStringLiteral("Bitte Dateien auswählen !")});
+    QVERIFY(m_ui.job().selection().isEmpty());
     QVERIFY(m_ui.find("Frame3")->isVisible());
 
     files()->setEntries({QStringLiteral("E:\\proj\\bracket.drw.3"), QStringLiteral("bracket.drw.4"),
@@ -142,14 +140,14 @@ void TestFileListPanel::handOverReducesAndMovesOn()
                         true);
     files()->setMarked(2, false);
     m_ui.press("cmd_file");
-    QCOMPARE(m_ui.window->selection(),
+    QCOMPARE(m_ui.job().selection(),
              (QStringList{QStringLiteral("bracket.drw"), QStringLiteral("plate.prt")}));
     QCOMPARE(m_ui.text("lbl_status"),
              QStringLiteral("2 Dateien gewählt. Mapkey kann nun erstellt werden."));
     QVERIFY(!m_ui.find("Frame3")->isVisible());
     QVERIFY(m_ui.find("Frame2")->isVisible());
     files()->clear(); // leaves the selection alone
-    QCOMPARE(m_ui.window->selection().size(), 2);
+    QCOMPARE(m_ui.job().selection().size(), 2);
 }
 
 void TestFileListPanel::pastedListGivesTheSameDoitAsTheCommand()

@@ -1,18 +1,16 @@
 #include "BlockField.h"
 #include "MainWindow.h"
-#include "Substitutes.h"
 #include "Platform.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
+#include "Substitutes.h"
 #include "Templates.h"
 #include "TestEnvironment.h"
-#include "Twips.h"
 #include "WidgetLookup.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kettwerk;
@@ -23,75 +21,39 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
+    void init()
+    {
+        m_settings.clear();
+        m_messages.texts.clear();
+    }
 
-    void workingFolderAtStart_data();
-    void workingFolderAtStart();
     void startsWithItsDesignedLayout();
     void multiLineFunctionBlockRoundTrips();
     void shutdownStoresTheMapkeyNames_data();
     void shutdownStoresTheMapkeyNames();
+    void settingsThatCannotBeStoredAreReportedOnce();
 
 private:
-    platform::SettingsStore store() { return {}; }
     TestSettings m_settings;
     RecordingMessageBox m_messages;
-    QTemporaryDir m_home;
+    Installed<ui::MessageBox> m_recording{&m_messages};
 };
-
-void TestStartup::initTestCase()
-{
-    ui::MessageBox::install(&m_messages);
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-}
-
-void TestStartup::init()
-{
-    m_settings.clear();
-    QDir(m_home.path()).rmdir(QStringLiteral("ProEWildfire2"));
-}
-
-void TestStartup::workingFolderAtStart_data()
-{
-    QTest::addColumn<bool>("proFolderExists");
-    QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
-    QTest::addColumn<QString>("expected");
-    const QString pro = m_home.path() + QStringLiteral("/ProEWildfire2/");
-    QTest::newRow("first run, folder exists") << true << QVariant() << pro;
-    QTest::newRow("first run, no folder")
-        << false << QVariant() << QCoreApplication::applicationDirPath();
-    QTest::newRow("stored, gone") << true << QVariant(QStringLiteral("/no/such/")) << "/no/such/";
-    QTest::newRow("stored empty") << true << QVariant(QString()) << "";
-}
-
-void TestStartup::workingFolderAtStart()
-{
-    QFETCH(bool, proFolderExists);
-    QFETCH(QVariant, stored);
-    QFETCH(QString, expected);
-    if (proFolderExists)
-        QVERIFY(QDir(m_home.path()).mkdir(QStringLiteral("ProEWildfire2")));
-    if (stored.isValid())
-        storeSetting(settings::kWorkingFolder, stored.toString());
-    MainWindow window;
-    QCOMPARE(control<QLineEdit>(&window, "txt_pro")->text(), expected);
-    QCOMPARE(control<QLabel>(&window, "lbl_user")->text(), platform::loginName());
-}
 
 void TestStartup::startsWithItsDesignedLayout()
 {
+    storeSetting(settings::kWorkingFolder, QStringLiteral("/stored/folder"));
     MainWindow window;
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("Kettwerk für Wildfire 2.0"));
     QCOMPARE(control<QLineEdit>(&window, "lbl_status")->text(),
              QStringLiteral("Bitte Dateien wählen"));
-    QCOMPARE(control<QWidget>(&window, "Frame4")->y(), ui::px(6000 - 1095 - 500));
-    QCOMPARE(control<QWidget>(&window, "Frame3")->pos(), QPoint(ui::px(1000), ui::px(600)));
+    QCOMPARE(control<QLineEdit>(&window, "txt_pro")->text(), QStringLiteral("/stored/folder"));
+    QCOMPARE(control<QLabel>(&window, "lbl_user")->text(), platform::loginName());
     QVERIFY(control<QWidget>(&window, "Frame3")->isVisible());
     for (const char* hidden : {"cmd_fcreate", "Frame2", "Frame1", "kontextmenue", "txt_hand"})
         QVERIFY2(!control<QWidget>(&window, hidden)->isVisible(), hidden);
     QCOMPARE(window.minimumSize(), window.maximumSize()); // cannot be resized
+    QVERIFY(m_messages.texts.isEmpty());
 }
 
 void TestStartup::multiLineFunctionBlockRoundTrips()
@@ -146,6 +108,23 @@ void TestStartup::shutdownStoresTheMapkeyNames()
              expected);
     QCOMPARE(platform::SettingsStore().get(settings::kWorkingFolder, {}),
              QStringLiteral("typed/folder"));
+}
+
+void TestStartup::settingsThatCannotBeStoredAreReportedOnce()
+{
+    MainWindow window;
+    window.show();
+    // A folder where the settings file belongs stops every user, root too.
+    const QString file = m_settings.folder() + QStringLiteral("/Kettwerk/Kettwerk.ini");
+    QFile::remove(file);
+    QVERIFY(QDir().mkpath(file));
+    click(control<QWidget>(&window, "cmd_mapkey"));
+    click(control<QWidget>(openWindow("frm_mapkeyneu"), "cmd_mapkeyok"));
+    window.close();
+    QVERIFY(QDir(file).removeRecursively());
+    QCOMPARE(m_messages.texts.size(), 1);
+    QVERIFY2(m_messages.texts.first().contains(QDir::toNativeSeparators(file)),
+             qPrintable(m_messages.texts.first()));
 }
 
 QTEST_MAIN(TestStartup)

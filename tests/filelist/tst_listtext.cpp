@@ -1,11 +1,11 @@
-#include "ClipboardLines.h"
+#include "ListText.h"
 
 #include <QTest>
 
 using namespace kettwerk;
 using namespace Qt::StringLiterals;
 
-class ClipboardLinesTest : public QObject
+class ListTextTest : public QObject
 {
     Q_OBJECT
 
@@ -21,14 +21,14 @@ private Q_SLOTS:
 
     void entries()
     {
-        QCOMPARE(clipboardEntries(u"Name\r\nbracket.drw\r\n\r\nplate.prt\nName\nplate.prt"_s),
+        QCOMPARE(listEntries(u"Name\r\nbracket.drw\r\n\r\nplate.prt\nName\nplate.prt"_s),
                  (QStringList{u"bracket.drw"_s, u"plate.prt"_s, u"plate.prt"_s}));
         // Only the exact header goes; nothing is trimmed or re-encoded.
         const QString kept =
             u"name\nNAME\n Name\nName \nName\tRev\n   \n\tE:\\x\\Träger€\U0001F600.drw.3 "_s;
-        QCOMPARE(clipboardEntries(kept), kept.split(u'\n'));
+        QCOMPARE(listEntries(kept), kept.split(u'\n'));
     }
 };
 
-QTEST_APPLESS_MAIN(ClipboardLinesTest)
-#include "tst_clipboardlines.moc"
+QTEST_APPLESS_MAIN(ListTextTest)
+#include "tst_listtext.moc"

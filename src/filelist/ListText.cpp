@@ -1,4 +1,9 @@
-#include "ClipboardLines.h"
+#include "ListText.h"
+
+#include "EightBitCodec.h"
+#include "Platform.h"
+
+#include <QStringDecoder>
 
 namespace kettwerk {
 
@@ -21,11 +26,23 @@ QStringList splitLines(QStringView text)
     return lines;
 }
 
-QStringList clipboardEntries(QStringView text)
+QStringList listEntries(QStringView text)
 {
     QStringList entries = splitLines(text);
     entries.removeIf([](const QString& line) { return line.isEmpty() || line == u"Name"; });
     return entries;
+}
+
+QString decodeListFile(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) {
+        if (text.startsWith(QChar::ByteOrderMark))
+            text.remove(0, 1);
+        return text;
+    }
+    return platform::eightBitCodec().decode(bytes);
 }
 
 } // namespace kettwerk

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringList>
 #include <QStringView>
 
@@ -12,10 +13,15 @@ namespace kettwerk {
 // lines at all.
 QStringList splitLines(QStringView text);
 
-// The file-list entries that pasted clipboard text gives: its lines in
-// order, each unchanged (blanks and tabs included), without the empty lines
-// and without lines that are exactly "Name", the column header that
+// The file-list entries that a pasted text or a list file gives: its lines
+// in order, each unchanged (blanks and tabs included), without the empty
+// lines and without lines that are exactly "Name", the column header that
 // document-management tables copy along with the names. Repeats stay.
-QStringList clipboardEntries(QStringView text);
+QStringList listEntries(QStringView text);
+
+// The text of a list file. One from a Linux editor is UTF-8; one saved by an
+// older Windows program is in the 8-bit code page. Valid UTF-8 wins; a
+// leading byte-order mark is dropped.
+QString decodeListFile(QByteArrayView bytes);
 
 } // namespace kettwerk

@@ -1,0 +1,102 @@
+#include "BatchText.h"
+
+#include "EightBitCodec.h"
+#include "Templates.h"
+
+#include <QBuffer>
+#include <QIODevice>
+
+namespace kettwerk {
+namespace {
+
+constexpr qsizetype kChunkBytes = 1 << 20;
+
+QString unencodableCharacter(const QString& text, qsizetype at)
+{
+    const qsizetype width = text.at(at).isHighSurrogate() ? 2 : 1;
+    return QStringLiteral("Der Mapkey-Text (Zeichen „%1“)").arg(text.mid(at, width));
+}
+
+} // namespace
+
+BatchFrame BatchFrame::stored()
+{
+    return {templates::headerBlock(), templates::openStep(), templates::closingLine()};
+}
+
+ComposedBatch::ComposedBatch(const BatchFrame& frame, const QStringList& selection,
+                             const QString& functionBlock, const platform::EightBitCodec& codec)
+{
+    Q_ASSERT(frame.openStep.size() >= 2);
+    QByteArray encoded;
+    m_nameEnds.reserve(selection.size());
+    for (const QString& name : selection) {
+        if (codec.encode(name, encoded) >= 0) {
+            if (m_problem.isEmpty())
+                m_problem = QStringLiteral("Der Dateiname „%1“").arg(name);
+            encoded.clear();
+        }
+        m_names += encoded;
+        m_nameEnds.append(m_names.size());
+    }
+
+    const QString openWithoutLineEnd = frame.openStep.chopped(2);
+    // The open step and the function block reach the file only with a file.
+    const bool repeated = !selection.isEmpty();
+    const struct
+    {
+        const QString& text;
+        QByteArray& bytes;
+        bool written;
+    } blocks[] = {
+        {frame.header, m_header, true},
+        {openWithoutLineEnd, m_openStep, repeated},
+        {functionBlock, m_functionBlock, repeated},
+        {frame.closing, m_closing, true},
+    };
+    for (const auto& block : blocks) {
+        const qsizetype bad = codec.encode(block.text, block.bytes);
+        if (bad >= 0 && block.written && m_problem.isEmpty())
+            m_problem = unencodableCharacter(block.text, bad);
+    }
+    if (!m_problem.isEmpty()) {
+        m_problem += QStringLiteral(" enthält Zeichen, die in der Codepage der Datei nicht "
+                                    "darstellbar sind.");
+    }
+}
+
+bool ComposedBatch::writeTo(QIODevice& device) const
+{
+    // Joined a chunk at a time: few writes, and never the whole text in memory.
+    QByteArray chunk;
+    chunk.reserve(kChunkBytes + m_openStep.size() + m_functionBlock.size() + 4096);
+    const auto flush = [&device, &chunk] {
+        const bool written = device.write(chunk) == chunk.size();
+        chunk.clear();
+        return written;
+    };
+    chunk += m_header;
+    qsizetype nameStart = 0;
+    for (const qsizetype nameEnd : m_nameEnds) {
+        chunk += m_openStep;
+        chunk.append(m_names.constData() + nameStart, nameEnd - nameStart);
+        chunk += m_functionBlock;
+        nameStart = nameEnd;
+        if (chunk.size() >= kChunkBytes && !flush())
+            return false;
+    }
+    chunk += m_closing;
+    chunk += "\r\n";
+    return flush();
+}
+
+QByteArray ComposedBatch::bytes() const
+{
+    QByteArray all;
+    QBuffer buffer(&all);
+    buffer.open(QIODevice::WriteOnly);
+    writeTo(buffer);
+    return all;
+}
+
+} // namespace kettwerk

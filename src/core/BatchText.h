@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+namespace kettwerk {
+
+namespace platform {
+class EightBitCodec;
+}
+
+inline constexpr char16_t kBatchFileName[] = u"doit.pro";
+
+// The blocks that every batch is framed by. They start as the stored blocks;
+// the construction panel may edit them.
+struct BatchFrame
+{
+    QString header;
+    QString openStep;
+    QString closing;
+
+    static BatchFrame stored();
+};
+
+// The content of doit.pro: the header, then for every selected file the open
+// step without its last two characters (the CR LF after the opening
+// backquote), the file name verbatim and the function block, then the
+// closing line and one more CR LF. Nothing else is put between the pieces.
+//
+// The content is kept as its encoded pieces and joined only while it is
+// written: the joined text of 100,000 files is some 70 MB, the names alone
+// a few.
+class ComposedBatch
+{
+public:
+    ComposedBatch() = default;
+    // The open step must have at least two characters.
+    ComposedBatch(const BatchFrame& frame, const QStringList& selection,
+                  const QString& functionBlock, const platform::EightBitCodec& codec);
+
+    // Empty when every character has a byte in the code page. Otherwise it
+    // names the first selected file that holds one without (or the character
+    // itself when it came from elsewhere, such as the mapkey names); nothing
+    // may then be written.
+    const QString& encodingProblem() const { return m_problem; }
+
+    // Writes the whole content; false as soon as the device refuses a write.
+    bool writeTo(QIODevice& device) const;
+    // The whole content at once, for short batches and for tests.
+    QByteArray bytes() const;
+
+private:
+    QByteArray m_header;
+    QByteArray m_openStep;
+    QByteArray m_functionBlock;
+    QByteArray m_closing;
+    QByteArray m_names;          // every encoded name, one after the other
+    QList<qsizetype> m_nameEnds; // where each name ends in m_names
+    QString m_problem;
+};
+
+} // namespace kettwerk

@@ -1,0 +1,128 @@
+#include "BatchSteps.h"
+
+#include "BatchJob.h"
+#include "CompletionWindow.h"
+#include "ExplanationLabel.h"
+#include "Explanations.h"
+#include "Fonts.h"
+#include "MapkeyWindow.h"
+#include "MessageBox.h"
+#include "Painting.h"
+#include "Twips.h"
+#include "WindowPlacement.h"
+#include "WrapButton.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace kettwerk::ui {
+
+BatchSteps::BatchSteps(BatchJob& job, platform::SettingsStore& settings, QWidget* window)
+    : QObject(window), m_job(job), m_settings(settings), m_window(window)
+{
+    m_mapkeyPanel = new QGroupBox(window);
+    m_mapkeyPanel->setObjectName(QStringLiteral("Frame2"));
+    placeTwips(m_mapkeyPanel, 1200, 0, 5775, 855);
+    m_mapkeyPanel->hide();
+    m_mapkeyButton = new WrapButton(QStringLiteral("Mapkeys eingeben"), m_mapkeyPanel);
+    m_mapkeyButton->setObjectName(QStringLiteral("cmd_mapkey"));
+    placeTwips(m_mapkeyButton, 120, 240, 1215, 495);
+
+    m_writeButton = new QPushButton(QStringLiteral("doit.pro jetzt anlegen"), window);
+    m_writeButton->setObjectName(QStringLiteral("cmd_fcreate"));
+    m_writeButton->setFont(sansSerif(8.25, QFont::Bold));
+    m_writeButton->setCursor(Qt::PointingHandCursor);
+    placeTwips(m_writeButton, 2880, 2520, 2895, 375);
+    m_writeButton->hide();
+
+    connect(m_mapkeyButton, &QPushButton::clicked, this, &BatchSteps::onMapkeyButtonClicked);
+    connect(m_writeButton, &QPushButton::clicked, this, &BatchSteps::onWriteClicked);
+}
+
+void BatchSteps::showMapkeyPanel()
+{
+    m_mapkeyPanel->show();
+}
+
+void BatchSteps::hideWriteButton()
+{
+    m_writeButton->hide();
+}
+
+void BatchSteps::explainControls(ExplanationLabel& explanation)
+{
+    explanation.explain(m_writeButton, explanations::kWriteButton);
+    explanation.explain(m_mapkeyButton, explanations::kMapkeyButton);
+}
+
+void BatchSteps::onMapkeyButtonClicked()
+{
+    // A second click shows the open window again, with what it holds.
+    if (!isLoaded(m_mapkeyWindow)) {
+        m_mapkeyWindow = new MapkeyWindow(m_job.mapkeyNames(), m_window);
+        connect(m_mapkeyWindow, &MapkeyWindow::namesEntered, this, &BatchSteps::onNamesEntered);
+        centreOnScreen(m_mapkeyWindow);
+    }
+    m_mapkeyWindow->show();
+    m_mapkeyWindow->raise();
+    m_mapkeyWindow->activateWindow();
+}
+
+void BatchSteps::onNamesEntered(const QString& names)
+{
+    m_job.setMapkeyNames(names);
+    const JobResult stored = m_job.storeMapkeyNames(m_settings);
+    if (!stored.ok)
+        Q_EMIT settingsNotStored(stored.error);
+    compose(m_job.customFunctionBlock());
+}
+
+bool BatchSteps::compose(const QString& functionBlock)
+{
+    const JobResult result = m_job.compose(functionBlock);
+    if (!result.ok) {
+        inform(m_window, result.error);
+        return false;
+    }
+    m_writeButton->show();
+    Q_EMIT composed();
+    Q_EMIT statusMessage(QStringLiteral("Die Datei doit.pro kann nun erzeugt werden. Diese kann "
+                                        "in Pro/E als Konfigurationsdatei eingelesen werden"));
+    return true;
+}
+
+void BatchSteps::onWriteClicked()
+{
+    const JobResult result = m_job.writeBatchFile();
+    if (!result.ok) {
+        // The button stays, so that the user can put things right and try again.
+        inform(m_window, result.error);
+        return;
+    }
+    Q_EMIT statusMessage(QStringLiteral("Datei doit.pro wurde gespeichert !"));
+    if (!isLoaded(m_completionWindow)) {
+        // "Datei editieren" opens doit.pro in the working folder of that moment.
+        m_completionWindow =
+            new CompletionWindow([this] { return m_job.batchFilePath(); }, m_window);
+        centreOnScreen(m_completionWindow);
+    }
+    m_completionWindow->show();
+    m_writeButton->hide();
+}
+
+void BatchSteps::takeOpenMapkeyNames()
+{
+    if (isLoaded(m_mapkeyWindow))
+        m_job.setMapkeyNames(m_mapkeyWindow->mapkeyNames());
+}
+
+void BatchSteps::closeWindows()
+{
+    for (QWidget* window : {static_cast<QWidget*>(m_mapkeyWindow.data()),
+                            static_cast<QWidget*>(m_completionWindow.data())}) {
+        if (isLoaded(window))
+            window->close();
+    }
+}
+
+} // namespace kettwerk::ui
