@@ -1,7 +1,7 @@
 #include "WindowHarness.h"
 
+#include "BatchJob.h"
 #include "FileList.h"
-#include "FileListPanel.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 
@@ -73,14 +73,24 @@ kettwerk::ui::MainWindow& window()
     return *g_harness->window;
 }
 
-kettwerk::ui::FileListPanel& panel()
+kettwerk::BatchJob& job()
 {
-    return named<kettwerk::ui::FileListPanel>(QStringLiteral("Frame3"));
+    return window().job();
 }
 
 kettwerk::FileList& fileList()
 {
-    return *panel().fileList();
+    return window().fileList();
+}
+
+void showFileListPanel()
+{
+    named<QWidget>(QStringLiteral("Frame3")).show();
+}
+
+QString workFolder()
+{
+    return g_harness->workDir.path();
 }
 
 void settle()

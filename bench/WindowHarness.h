@@ -4,12 +4,12 @@
 #include <QString>
 
 namespace kettwerk {
+class BatchJob;
 class FileList;
-}
+} // namespace kettwerk
 namespace kettwerk::ui {
-class FileListPanel;
 class MainWindow;
-} // namespace kettwerk::ui
+}
 
 // The one main window that every benchmark drives, shown on the offscreen
 // platform with its own settings folder and working folder.
@@ -20,8 +20,12 @@ void startHarness();
 void stopHarness();
 
 kettwerk::ui::MainWindow& window();
-kettwerk::ui::FileListPanel& panel();
+kettwerk::BatchJob& job();
 kettwerk::FileList& fileList();
+// Shows the file-list panel, as the window does when the list is worked on.
+void showFileListPanel();
+// The working folder, where doit.pro is written.
+QString workFolder();
 
 // Delivers what is pending (posted events, layout, repaint), as the event
 // loop would right after a user's click.

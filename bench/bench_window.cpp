@@ -1,14 +1,13 @@
 // The list actions of the main window, each timed from the click to the
 // repainted window, at 32,767 and at 100,000 entries.
+#include "BatchJob.h"
 #include "FileList.h"
-#include "FileListPanel.h"
-#include "MainWindow.h"
-#include "Templates.h"
-#include "TextReplace.h"
+#include "SafeWrite.h"
 #include "WindowHarness.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QHash>
 
 #include <benchmark/benchmark.h>
@@ -45,7 +44,7 @@ void listOf(int n)
     const QStringList& wanted = names(n);
     if (fileList().entries() != wanted)
         fileList().setEntries(wanted, true);
-    panel().show();
+    showFileListPanel();
 }
 
 // Runs `prepare` (untimed) and then clicks `button` (timed) in every iteration.
@@ -71,33 +70,73 @@ void registerClick(const char* name, const QString& button, Prepare prepare)
         ->Unit(benchmark::kMillisecond);
 }
 
-QString filledTemplate()
-{
-    return kettwerk::replaceAll(kettwerk::templates::customTemplate(),
-                                QString::fromUtf16(kettwerk::templates::kPlaceholder),
-                                QStringLiteral("ds"));
-}
-
 // The selection of n names that a hand-over of the plain list gives.
 void selectionOf(int n)
 {
-    if (window().selection().size() != n)
-        window().setSelection(names(n));
+    if (job().selection().size() != n)
+        job().setSelection(names(n));
 }
 
+// What OK in the mapkey window does with the names "ds".
 void BM_Compose(benchmark::State& state)
 {
     const int n = int(state.range(0));
-    const QString block = filledTemplate();
+    job().setMapkeyNames(QStringLiteral("ds"));
     for (auto _ : state) {
         state.PauseTiming();
         selectionOf(n);
         settle();
         state.ResumeTiming();
-        if (!window().CREATE(block))
+        if (!job().composeCustomSequence().ok)
             state.SkipWithError("composition refused");
         settle();
     }
+}
+
+// Composing and writing, from the names to doit.pro on disk.
+void BM_ComposeAndWrite(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        closeCompletionWindows();
+        selectionOf(n);
+        settle();
+        state.ResumeTiming();
+        job().composeCustomSequence();
+        press(QStringLiteral("cmd_fcreate"));
+        settle();
+    }
+}
+
+// The yardstick for the two above: reading the finished doit.pro and
+// writing it again as safely (temporary file, flushed, renamed).
+void BM_CopyFinishedFile(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    closeCompletionWindows();
+    selectionOf(n);
+    job().composeCustomSequence();
+    if (!job().writeBatchFile().ok)
+        state.SkipWithError("doit.pro not written");
+    const QString from = job().batchFilePath();
+    const QString to = workFolder() + QStringLiteral("/copy.pro");
+    for (auto _ : state) {
+        // A megabyte at a time, as a file copy goes.
+        QFile source(from);
+        const auto copy = [&source](QIODevice& target) {
+            while (!source.atEnd()) {
+                const QByteArray chunk = source.read(1 << 20);
+                if (chunk.isEmpty() || target.write(chunk) != chunk.size())
+                    return false;
+            }
+            return true;
+        };
+        if (!source.open(QIODevice::ReadOnly) ||
+            !kettwerk::writeFileAtomically(to, copy, nullptr))
+            state.SkipWithError("copy failed");
+    }
+    QFile::remove(to);
 }
 
 void BM_PeakMemory(benchmark::State& state)
@@ -152,7 +191,7 @@ void registerWindowBenchmarks()
         const QString start = QString::fromUtf16(suffix.start);
         registerClick(suffix.name, QString::fromLatin1(suffix.button), [start](int n) {
             fileList().setEntries(names(n, start), true);
-            panel().show();
+            showFileListPanel();
         });
     }
     registerClick("HandOver_allMarked", QStringLiteral("cmd_file"), [](int n) {
@@ -167,12 +206,18 @@ void registerWindowBenchmarks()
         ->Arg(32767)
         ->Arg(100000)
         ->Unit(benchmark::kMillisecond);
-    const QString block = filledTemplate();
-    registerClick("WriteDoitPro", QStringLiteral("cmd_fcreate"), [block](int n) {
+    registerClick("WriteDoitPro", QStringLiteral("cmd_fcreate"), [](int n) {
         closeCompletionWindows();
         selectionOf(n);
-        window().CREATE(block);
+        job().composeCustomSequence();
     });
+    for (const auto& [name, run] : {std::pair{"ComposeAndWriteDoitPro", &BM_ComposeAndWrite},
+                                    std::pair{"CopyFinishedFile", &BM_CopyFinishedFile}}) {
+        benchmark::RegisterBenchmark(name, run)
+            ->Arg(32767)
+            ->Arg(100000)
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::RegisterBenchmark("PeakMemory", BM_PeakMemory)->Iterations(1);
 }
 

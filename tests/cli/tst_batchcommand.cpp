@@ -1,4 +1,5 @@
 #include "ExpectedBatch.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // doit.pro for one file and one set of mapkey names, spelt out.
 QByteArray oneFileBatch(const QByteArray& name, const QByteArray& names)
 {
@@ -27,20 +22,6 @@ QByteArray oneFileBatch(const QByteArray& name, const QByteArray& names)
            "\r\n";
 }
 
-// The exact bytes that every installation appends to config.pro.
-const QByteArray kAutoBlock =
-    "! Mapkey zum ausfuehren der doit.pro\r\n"
-    "mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit zu;\\\r\n"
-    "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\\r\n"
-    "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\\r\n"
-    "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\\r\n"
-    "mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate `preferences` `Open`;\\\r\n"
-    "mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
-    "mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
-    "mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut `preferences` "
-    "`InputOpt`;\\\r\n"
-    "mapkey(continued) ~ Activate `preferences` `Close`;%doit;\r\n"
-    "!\r\n";
 
 } // namespace
 
@@ -178,10 +159,10 @@ void TestBatchCommand::writesDoitAndInstallsTheAutoMapkey()
     QCOMPARE(read(u"config.pro"_s), kAutoBlock);
 
     // A list file, and without --out and --mapkeys what the window keeps.
-    QVERIFY(writeAll(file(u"list.txt"_s), "Name\r\nE:\\proj\\bracket.drw.3\r\n\r\n"
+    QVERIFY(writeBytes(file(u"list.txt"_s), "Name\r\nE:\\proj\\bracket.drw.3\r\n\r\n"
                                           "bracket.drw.4\nplate.prt\rplate.prt"));
     QVERIFY(QDir().mkpath(m_config->path() + u"/Kettwerk"_s));
-    QVERIFY(writeAll(m_config->path() + u"/Kettwerk/Kettwerk.ini"_s,
+    QVERIFY(writeBytes(m_config->path() + u"/Kettwerk/Kettwerk.ini"_s,
                      "[Optionen]\nfrm_mapkeyneu.txt_mapkeyname.Text=stored\ntxt_pro=" +
                          m_dir.path().toUtf8() + "\n"));
     QCOMPARE(run({u"--install-auto"_s, u"--list"_s, file(u"list.txt"_s)}), 0);

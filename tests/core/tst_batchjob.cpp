@@ -1,4 +1,5 @@
 #include "BatchJob.h"
+#include "FileBytes.h"
 #include "Platform.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
@@ -17,27 +18,6 @@
 
 using namespace kettwerk;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-} // namespace
 
 // The batch job as both front ends use it: start values, stored values,
 // composing and writing doit.pro.
@@ -146,7 +126,7 @@ void TestBatchJob::pathsFollowTheWorkingFolder()
 void TestBatchJob::writesTheLastComposition()
 {
     const QString path = m_work.filePath(u"doit.pro"_s);
-    QVERIFY(writeAll(path, QByteArray(5000, 'x')));
+    QVERIFY(writeBytes(path, QByteArray(5000, 'x')));
     BatchJob job;
     job.setWorkingFolder(m_work.path());
     job.setSelection({u"a.drw"_s});
@@ -154,7 +134,7 @@ void TestBatchJob::writesTheLastComposition()
     job.setSelection({u"later.drw"_s}); // composition has already taken the selection
     const JobResult result = job.writeBatchFile();
     QVERIFY2(result.ok, qPrintable(result.error));
-    const QByteArray written = readAll(path);
+    const QByteArray written = readBytes(path);
     QVERIFY(written.contains("`Inputname` `a.drw`;\\\r\nmapkey(continued) ~ Activate "
                              "`file_open` `Open`;%ds;\\\r\n"));
     QVERIFY(written.endsWith("mapkey(continued) ~ ;\r\n\r\n"));
@@ -177,7 +157,7 @@ void TestBatchJob::failedWriteLeavesTheEarlierFile()
     QFETCH(QString, name);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    QVERIFY(writeAll(dir.filePath(u"doit.pro"_s), "earlier"));
+    QVERIFY(writeBytes(dir.filePath(u"doit.pro"_s), "earlier"));
     QVERIFY(QDir().mkpath(dir.filePath(u"sub/doit.pro"_s)));
     BatchJob job;
     job.setWorkingFolder(dir.filePath(folder));
@@ -188,7 +168,7 @@ void TestBatchJob::failedWriteLeavesTheEarlierFile()
     QVERIFY2(result.error.contains(QDir::toNativeSeparators(job.batchFilePath())) &&
                  result.error.contains(reason),
              qPrintable(result.error));
-    QCOMPARE(readAll(dir.filePath(u"doit.pro"_s)), QByteArray("earlier"));
+    QCOMPARE(readBytes(dir.filePath(u"doit.pro"_s)), QByteArray("earlier"));
     QCOMPARE(entries(dir.path()), (QStringList{u"doit.pro"_s, u"sub"_s}));
     QCOMPARE(entries(dir.filePath(u"sub"_s)), QStringList{u"doit.pro"_s});
 }
@@ -198,7 +178,7 @@ void TestBatchJob::fullDiskLeavesTheEarlierFile()
 #ifdef Q_OS_UNIX
     // A file size limit fails the write the way a full disk does, even for root.
     const QString path = m_work.filePath(u"doit.pro"_s);
-    QVERIFY(writeAll(path, "earlier"));
+    QVERIFY(writeBytes(path, "earlier"));
     BatchJob job;
     job.setWorkingFolder(m_work.path());
     job.setSelection({u"a.drw"_s}); // small enough to sit in the write buffer
@@ -213,7 +193,7 @@ void TestBatchJob::fullDiskLeavesTheEarlierFile()
     setrlimit(RLIMIT_FSIZE, &old);
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
-    QCOMPARE(readAll(path), QByteArray("earlier"));
+    QCOMPARE(readBytes(path), QByteArray("earlier"));
     QCOMPARE(entries(m_work.path()), QStringList{u"doit.pro"_s});
 #else
     QSKIP("File size limits are a POSIX feature");

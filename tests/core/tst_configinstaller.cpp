@@ -1,4 +1,6 @@
 #include "ConfigInstaller.h"
+#include "ExpectedBatch.h"
+#include "FileBytes.h"
 #include "Paths.h"
 
 #include <QDir>
@@ -18,32 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The exact bytes that every installation appends to config.pro.
-const QByteArray kAutoBlock =
-    "! Mapkey zum ausfuehren der doit.pro\r\n"
-    "mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit zu;\\\r\n"
-    "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\\r\n"
-    "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\\r\n"
-    "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\\r\n"
-    "mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate `preferences` `Open`;\\\r\n"
-    "mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
-    "mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
-    "mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut `preferences` "
-    "`InputOpt`;\\\r\n"
-    "mapkey(continued) ~ Activate `preferences` `Close`;%doit;\r\n"
-    "!\r\n";
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // Every entry below `folder`, sorted: its path, its kind and a file's bytes.
 QStringList snapshot(const QString& folder)

@@ -22,3 +22,18 @@ inline QByteArray oneDrawingWithRt()
            "mapkey(continued) ~ Activate `0_std_confirm` `OK`;\\\r\n"
            "mapkey(continued) ~ ;\r\n";
 }
+
+// The exact bytes that every installation appends to config.pro.
+inline const QByteArray kAutoBlock =
+    "! Mapkey zum ausfuehren der doit.pro\r\n"
+    "mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit zu;\\\r\n"
+    "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\\r\n"
+    "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\\r\n"
+    "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\\r\n"
+    "mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate `preferences` `Open`;\\\r\n"
+    "mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
+    "mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\\r\n"
+    "mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut `preferences` "
+    "`InputOpt`;\\\r\n"
+    "mapkey(continued) ~ Activate `preferences` `Close`;%doit;\r\n"
+    "!\r\n";
