@@ -2,14 +2,12 @@
 
 #include "ClickableImage.h"
 #include "DriveBox.h"
-#include "FileBox.h"
 #include "FolderList.h"
-#include "Paths.h"
 #include "Painting.h"
+#include "Paths.h"
 #include "Twips.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,69 +29,71 @@ BrowserPanel::BrowserPanel(QWidget* parent) : QFrame(parent)
     // Opened from the menu panel's picture.
     hide();
 
-    connect(Combo1, &QComboBox::activated, this, &BrowserPanel::Combo1_Click);
-    connect(Dir1, &FolderList::lineClicked, this, &BrowserPanel::Dir1_Click);
-    connect(Dir1, &FolderList::pathChanged, this, &BrowserPanel::Dir1_Change);
-    connect(txt_path, &QLineEdit::textChanged, this, &BrowserPanel::txt_path_Change);
-    connect(Drive1, &DriveBox::driveChanged, this, &BrowserPanel::Drive1_Change);
-    connect(cmd_okfiles, &QPushButton::clicked, this, &BrowserPanel::cmd_okfiles_Click);
-    connect(Image_EXIT, &ClickableImage::clicked, this, &BrowserPanel::Image_EXIT_Click);
+    connect(m_filterBox, &QComboBox::activated, this, &BrowserPanel::onFilterPicked);
+    // A single click reads the folder that is open, not the clicked line.
+    connect(m_folderList, &FolderList::lineClicked, this, &BrowserPanel::readOpenFolder);
+    connect(m_folderList, &FolderList::pathChanged, this, &BrowserPanel::readOpenFolder);
+    connect(m_pathField, &QLineEdit::textChanged, this, &BrowserPanel::onPathEdited);
+    connect(m_driveBox, &DriveBox::driveChanged, this, &BrowserPanel::onDriveChanged);
+    connect(m_okButton, &QPushButton::clicked, this, &BrowserPanel::onOkClicked);
+    connect(m_closeImage, &ClickableImage::clicked, this, &QWidget::hide);
 }
 
 void BrowserPanel::buildControls()
 {
-    txt_path = new QLineEdit(QStringLiteral("C:\\temp"), this);
-    txt_path->setObjectName(QStringLiteral("txt_path"));
-    placeTwips(txt_path, 120, 240, 5535, 285);
+    m_pathField = new QLineEdit(QStringLiteral("C:\\temp"), this);
+    m_pathField->setObjectName(QStringLiteral("txt_path"));
+    placeTwips(m_pathField, 120, 240, 5535, 285);
 
-    // Both start on the program's current folder; txt_path catches up with
-    // them at the first change.
-    Drive1 = new DriveBox(QStringLiteral("Drive1"), this);
-    placeTwips(Drive1, 120, 600, 2655, 315);
-    Dir1 = new FolderList(QStringLiteral("Dir1"), this);
-    placeTwips(Dir1, 120, 960, 2655, 1890);
+    // Both start on the program's current folder; the path field catches up
+    // with them at the first change.
+    m_driveBox = new DriveBox(QStringLiteral("Drive1"), this);
+    placeTwips(m_driveBox, 120, 600, 2655, 315);
+    m_folderList = new FolderList(QStringLiteral("Dir1"), this);
+    placeTwips(m_folderList, 120, 960, 2655, 1890);
 
-    Label1 = new QLabel(QStringLiteral("Filter:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTwips(Label1, 2880, 600, 375, 255);
-    // Substitutes for the design font run wider; the room up to the combo
+    auto* filterLabel = new QLabel(QStringLiteral("Filter:"), this);
+    filterLabel->setObjectName(QStringLiteral("Label1"));
+    placeTwips(filterLabel, 2880, 600, 375, 255);
+    // Substitutes for the design font run wider; the room up to the filter
     // box keeps the colon in sight.
-    Label1->resize(qMax(Label1->width(), Label1->sizeHint().width()), Label1->height());
+    filterLabel->resize(qMax(filterLabel->width(), filterLabel->sizeHint().width()),
+                        filterLabel->height());
 
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->addItems(
+    m_filterBox = new QComboBox(this);
+    m_filterBox->setObjectName(QStringLiteral("Combo1"));
+    m_filterBox->setEditable(true);
+    m_filterBox->setInsertPolicy(QComboBox::NoInsert);
+    m_filterBox->addItems(
         {QStringLiteral("*.drw*"), QStringLiteral("*.prt*"), QStringLiteral("*.asm*")});
-    Combo1->setEditText(QStringLiteral("*.drw*"));
+    m_filterBox->setEditText(QStringLiteral("*.drw*"));
     // Enter in the edit field would count as picking a matching item; a typed
     // filter is to wait for the next folder click instead.
-    Combo1->lineEdit()->installEventFilter(this);
-    placeTwips(Combo1, 3360, 600, 2295, 315);
+    m_filterBox->lineEdit()->installEventFilter(this);
+    placeTwips(m_filterBox, 3360, 600, 2295, 315);
 
-    Label8 = new QLabel(QStringLiteral("Erzeugung der Dateiliste"), this);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    placeTwips(Label8, 3360, 1560, 1815, 255);
+    auto* caption = new QLabel(QStringLiteral("Erzeugung der Dateiliste"), this);
+    caption->setObjectName(QStringLiteral("Label8"));
+    placeTwips(caption, 3360, 1560, 1815, 255);
 
-    cmd_okfiles = new QPushButton(QStringLiteral("ok"), this);
-    cmd_okfiles->setObjectName(QStringLiteral("cmd_okfiles"));
-    placeTwips(cmd_okfiles, 3600, 2400, 1575, 375);
+    m_okButton = new QPushButton(QStringLiteral("ok"), this);
+    m_okButton->setObjectName(QStringLiteral("cmd_okfiles"));
+    placeTwips(m_okButton, 3600, 2400, 1575, 375);
 
-    Image_EXIT =
+    m_closeImage =
         new ClickableImage(QStringLiteral("Image_EXIT"), QStringLiteral(":/icons/close.png"), this);
-    Image_EXIT->setToolTip(QStringLiteral("EXIT"));
-    placeTwips(Image_EXIT, 5280, 2400, 480, 480);
+    m_closeImage->setToolTip(QStringLiteral("EXIT"));
+    placeTwips(m_closeImage, 5280, 2400, 480, 480);
 
-    File1 = new FileBox(this);
-    File1->setPath(Dir1->path());
-    File1->setPattern(QStringLiteral("*.drw.*"));
-    File1->hide();
+    // Not the filter box's text: every road to the file list takes that
+    // first, except "ok" when the folder list's folder has gone meanwhile.
+    m_files.setFolder(m_folderList->path());
+    m_files.setPattern(QStringLiteral("*.drw.*"));
 }
 
 bool BrowserPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Combo1->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == m_filterBox->lineEdit() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;
@@ -104,73 +104,58 @@ bool BrowserPanel::eventFilter(QObject* watched, QEvent* event)
 void BrowserPanel::setPathText(const QString& text)
 {
     // QLineEdit keeps quiet about an unchanged text; this panel does not.
-    if (txt_path->text() == text)
-        txt_path_Change();
+    if (m_pathField->text() == text)
+        onPathEdited();
     else
-        txt_path->setText(text);
+        m_pathField->setText(text);
 }
 
-void BrowserPanel::Umspeichern()
+void BrowserPanel::copyFilesToList()
 {
-    const QStringList names = File1->files();
-    Q_EMIT filesListed(names);
-    if (File1->listFailed()) {
+    Q_EMIT filesListed(m_files.names());
+    if (m_files.listFailed()) {
         Q_EMIT statusMessage(QStringLiteral("Ordner nicht lesbar, die Dateiliste bleibt leer: ") +
-                             File1->path());
+                             m_files.folder());
     }
 }
 
-void BrowserPanel::Combo1_Click()
+void BrowserPanel::onFilterPicked()
 {
-    File1->setPattern(Combo1->currentText());
-    Umspeichern();
+    m_files.setPattern(m_filterBox->currentText());
+    copyFilesToList();
 }
 
-void BrowserPanel::Dir1_Click()
+void BrowserPanel::readOpenFolder()
 {
-    // Reads Dir1's path, not the clicked line: a single click reloads the
-    // folder that is open.
-    File1->setPattern(Combo1->currentText());
-    setPathText(Dir1->path());
-    Umspeichern();
+    m_files.setPattern(m_filterBox->currentText());
+    setPathText(m_folderList->path());
+    copyFilesToList();
 }
 
-void BrowserPanel::Dir1_Change()
+void BrowserPanel::onPathEdited()
 {
-    File1->setPattern(Combo1->currentText());
-    setPathText(Dir1->path());
-    Umspeichern();
-}
-
-void BrowserPanel::txt_path_Change()
-{
-    const QString path = txt_path->text();
+    const QString path = m_pathField->text();
     // Anything but an existing folder is a path still being typed.
     if (!isExistingFolder(path))
         return;
-    File1->setPath(path);
-    Dir1->setPath(path);
-    File1->setPattern(Combo1->currentText());
-    Umspeichern();
+    m_files.setFolder(path);
+    m_folderList->setPath(path);
+    m_files.setPattern(m_filterBox->currentText());
+    copyFilesToList();
 }
 
-void BrowserPanel::Drive1_Change()
+void BrowserPanel::onDriveChanged()
 {
-    if (!followDrive(Drive1, Dir1))
+    if (!followDrive(m_driveBox, m_folderList))
         Q_EMIT statusMessage(QStringLiteral("Laufwerk nicht verfügbar !"));
 }
 
-void BrowserPanel::cmd_okfiles_Click()
+void BrowserPanel::onOkClicked()
 {
     hide();
-    setPathText(Dir1->path());
-    Umspeichern();
+    setPathText(m_folderList->path());
+    copyFilesToList();
     Q_EMIT okPressed();
-}
-
-void BrowserPanel::Image_EXIT_Click()
-{
-    hide();
 }
 
 } // namespace kettwerk::ui

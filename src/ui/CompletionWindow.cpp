@@ -45,50 +45,29 @@ CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidg
     auto* picture = new ClickableImage(QStringLiteral("img_fertig"),
                                        QStringLiteral(":/pictures/fertig.png"), this);
     placeTwips(picture, 960, 1080, 2235, 1635);
+    connect(picture, &ClickableImage::clicked, this, &QWidget::close);
 
     auto* edit = new QPushButton(QStringLiteral("Datei editieren"), this);
     edit->setObjectName(QStringLiteral("cmd_edit"));
     placeTwips(edit, 120, 2760, 1455, 375);
+    connect(edit, &QPushButton::clicked, this, &CompletionWindow::editBatchFile);
 
-    auto* close =
+    auto* closeIcon =
         new ClickableImage(QStringLiteral("img_ex6"), QStringLiteral(":/icons/close.png"), this);
-    close->setToolTip(QStringLiteral("ok"));
-    placeTwips(close, 3840, 2760, 360, 345);
+    closeIcon->setToolTip(QStringLiteral("ok"));
+    placeTwips(closeIcon, 3840, 2760, 360, 345);
+    connect(closeIcon, &ClickableImage::clicked, this, &QWidget::close);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setSingleShot(true);
+    auto* closeTimer = new QTimer(this);
+    closeTimer->setObjectName(QStringLiteral("Timer1"));
+    closeTimer->setSingleShot(true);
+    connect(closeTimer, &QTimer::timeout, this, &QWidget::close);
+    closeTimer->start(kCloseAfterMs);
 
-    connect(m_timer, &QTimer::timeout, this, &CompletionWindow::Timer1_Timer);
-    connect(picture, &ClickableImage::clicked, this, &CompletionWindow::img_fertig_Click);
-    connect(close, &ClickableImage::clicked, this, &CompletionWindow::img_ex6_Click);
-    connect(edit, &QPushButton::clicked, this, &CompletionWindow::cmd_edit_Click);
-
-    Form_Load();
-}
-
-void CompletionWindow::Form_Load()
-{
-    m_timer->start(kCloseAfterMs);
     Sound::instance().play(QStringLiteral("MAPKEY.WAV"));
 }
 
-void CompletionWindow::Timer1_Timer()
-{
-    close();
-}
-
-void CompletionWindow::img_fertig_Click()
-{
-    close();
-}
-
-void CompletionWindow::img_ex6_Click()
-{
-    close();
-}
-
-void CompletionWindow::cmd_edit_Click()
+void CompletionWindow::editBatchFile()
 {
     // The result is not looked at: without an associated program nothing opens.
     platform::Shell::instance().open(m_batchFilePath());
@@ -98,7 +77,7 @@ void CompletionWindow::cmd_edit_Click()
 void CompletionWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    // Line1 to Line4: a one-line frame along the four edges.
+    // A one-line frame along the four edges.
     QPainter painter(this);
     painter.setPen(Qt::black);
     painter.drawRect(QRect(0, 0, px(4320), px(3240)));

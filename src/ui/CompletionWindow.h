@@ -4,8 +4,6 @@
 
 #include <functional>
 
-class QTimer;
-
 namespace kettwerk::ui {
 
 // The notice "ok" after doit.pro was written: tells where to load the file,
@@ -25,14 +23,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Form_Load();
-    void Timer1_Timer();
-    void img_fertig_Click();
-    void img_ex6_Click();
-    void cmd_edit_Click();
+    void editBatchFile();
 
     std::function<QString()> m_batchFilePath;
-    QTimer* m_timer = nullptr; // Timer1
 };
 
 } // namespace kettwerk::ui

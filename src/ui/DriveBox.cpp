@@ -14,7 +14,7 @@ DriveBox::DriveBox(const QString& objectName, QWidget* parent) : QComboBox(paren
     setObjectName(objectName);
     m_drive = platform::DriveSource::instance().driveOf(QDir::currentPath());
     refresh();
-    connect(this, &QComboBox::currentIndexChanged, this, &DriveBox::takeIndex);
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveBox::onIndexChanged);
 }
 
 void DriveBox::refresh()
@@ -37,11 +37,11 @@ void DriveBox::setDrive(const QString& drive)
         const QSignalBlocker quiet(this);
         addItem(drive);
     }
-    // Runs takeIndex, and with it the change handler, before returning.
+    // Runs onIndexChanged, and with it the change handler, before returning.
     setCurrentIndex(findText(drive));
 }
 
-void DriveBox::takeIndex(int index)
+void DriveBox::onIndexChanged(int index)
 {
     if (index < 0 || itemText(index) == m_drive)
         return;
@@ -55,16 +55,16 @@ void DriveBox::showPopup()
     QComboBox::showPopup();
 }
 
-bool followDrive(DriveBox* drives, FolderList* folders)
+bool followDrive(DriveBox* driveBox, FolderList* folderList)
 {
     const platform::DriveSource& source = platform::DriveSource::instance();
-    const QString drive = drives->drive();
+    const QString drive = driveBox->drive();
     if (isExistingFolder(source.rootOf(drive)) && source.isReady(drive)) {
-        if (!folders->setPath(source.currentFolder(drive)))
-            folders->setPath(source.rootOf(drive));
+        if (!folderList->setPath(source.currentFolder(drive)))
+            folderList->setPath(source.rootOf(drive));
         return true;
     }
-    drives->setDrive(source.driveOf(folders->path()));
+    driveBox->setDrive(source.driveOf(folderList->path()));
     return false;
 }
 

@@ -6,10 +6,10 @@ namespace kettwerk::ui {
 
 class FolderList;
 
-// A drive box (Drive1, Drive2): the drives of the system, starting on the
-// drive of the program's current folder. driveChanged is emitted when the
-// user picks another drive and when setDrive changes it, at once and only
-// on a real change.
+// A drive box, as both browsers show one: the drives of the system,
+// starting on the drive of the program's current folder. driveChanged is
+// emitted when the user picks another drive and when setDrive changes it,
+// at once and only on a real change.
 class DriveBox : public QComboBox
 {
     Q_OBJECT
@@ -30,7 +30,7 @@ protected:
     void showPopup() override;
 
 private:
-    void takeIndex(int index);
+    void onIndexChanged(int index);
 
     QString m_drive;
 };
@@ -41,6 +41,6 @@ private:
 // goes back to the drive of the folder list's path, which is itself a drive
 // change and runs the caller's handler again, and the result is false: the
 // caller reports the drive as not available.
-bool followDrive(DriveBox* drives, FolderList* folders);
+bool followDrive(DriveBox* driveBox, FolderList* folderList);
 
 } // namespace kettwerk::ui

@@ -4,9 +4,9 @@
 
 namespace kettwerk::ui {
 
-// A classic folder list (Dir1, Dir2): the folders from the root down to the
-// current one, each indented below its parent, then the subfolders of the
-// current folder, sorted by name, hidden ones left out.
+// A classic folder list, as both browsers show one: the folders from the
+// root down to the current one, each indented below its parent, then the
+// subfolders of the current folder, sorted by name, hidden ones left out.
 //
 // A single click only selects a line. A double click, or Enter, opens the
 // selected folder: the path changes. Setting the path from code behaves the

@@ -61,8 +61,7 @@ QLabel* addLabel(QWidget* parent, const char16_t* name, const QString& text, QRe
 HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_ownerFrame(ownerFrame)
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_help"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -72,37 +71,37 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
     setFont(sansSerif(8.25));
     fillBackground(this, QColor(224, 224, 224));
 
-    Label1 = addLabel(this, u"Label1", QStringLiteral("Juni 2025, Kettwerk-Team"),
-                      twipsRect(240, 120, 1935, 255));
+    addLabel(this, u"Label1", QStringLiteral("Juni 2025, Kettwerk-Team"),
+             twipsRect(240, 120, 1935, 255));
 
-    Text1 = new QPlainTextEdit(usageText(), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    placeTwips(Text1, 240, 360, 5895, 3735);
+    auto* usage = new QPlainTextEdit(usageText(), this);
+    usage->setObjectName(QStringLiteral("Text1"));
+    usage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    usage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    usage->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    placeTwips(usage, 240, 360, 5895, 3735);
 
-    cmd_ok = new QPushButton(QStringLiteral("OK"), this);
-    cmd_ok->setObjectName(QStringLiteral("cmd_ok"));
-    placeTwips(cmd_ok, 2280, 4200, 1455, 495);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmd_ok"));
+    placeTwips(ok, 2280, 4200, 1455, 495);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    Label2 =
-        addLabel(this, u"Label2", QStringLiteral("Kontakt:"), twipsRect(3960, 4200, 1095, 255));
+    addLabel(this, u"Label2", QStringLiteral("Kontakt:"), twipsRect(3960, 4200, 1095, 255));
 
-    Label6 = addLabel(this, u"Label6", contactAddress(), twipsRect(3960, 4440, 2415, 255));
+    m_contactLink = addLabel(this, u"Label6", contactAddress(), twipsRect(3960, 4440, 2415, 255));
     QFont link = sansSerif(8.25);
     link.setUnderline(true);
-    Label6->setFont(link);
-    QPalette blue = Label6->palette();
+    m_contactLink->setFont(link);
+    QPalette blue = m_contactLink->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label6->setPalette(blue);
-    Label6->setCursor(Qt::PointingHandCursor);
-    Label6->setToolTip(QStringLiteral("E-Mail an den Autor"));
-    Label6->installEventFilter(this);
+    m_contactLink->setPalette(blue);
+    m_contactLink->setCursor(Qt::PointingHandCursor);
+    m_contactLink->setToolTip(QStringLiteral("E-Mail an den Autor"));
+    // A label has no click signal; its mouse release is watched instead.
+    m_contactLink->installEventFilter(this);
 
-    connect(cmd_ok, &QPushButton::clicked, this, &HelpWindow::cmd_ok_Click);
-
-    Form_Load();
+    const int offset = px(kOffsetTwips);
+    move(ownerFrame.topLeft() + QPoint(offset, offset));
 }
 
 QString HelpWindow::usageText()
@@ -120,39 +119,23 @@ QString HelpWindow::contactAddress()
     return QStringLiteral("kettwerk@example.org");
 }
 
-bool HelpWindow::ShellExec(const QString& Path, int /*WindowStyle*/, const QString& /*Operation*/)
-{
-    return platform::Shell::instance().open(Path).ok;
-}
-
-void HelpWindow::Form_Load()
-{
-    const int offset = px(kOffsetTwips);
-    move(m_ownerFrame.topLeft() + QPoint(offset, offset));
-}
-
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Label6 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_contactLink && event->type() == QEvent::MouseButtonRelease) {
         const auto* release = static_cast<QMouseEvent*>(event);
         if (release->button() == Qt::LeftButton &&
-            Label6->rect().contains(release->position().toPoint())) {
-            Label6_Click();
+            m_contactLink->rect().contains(release->position().toPoint())) {
+            openContactMail();
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void HelpWindow::cmd_ok_Click()
-{
-    close();
-}
-
-void HelpWindow::Label6_Click()
+void HelpWindow::openContactMail()
 {
     // A missing mail program shows nothing; the result is not looked at.
-    ShellExec(QStringLiteral("mailto:") + contactAddress(), 1, QStringLiteral("open"));
+    platform::Shell::instance().open(QStringLiteral("mailto:") + contactAddress());
 }
 
 } // namespace kettwerk::ui

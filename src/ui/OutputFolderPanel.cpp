@@ -14,29 +14,29 @@ OutputFolderPanel::OutputFolderPanel(QWidget* parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("Frame6"));
     setTitle(QStringLiteral("Speicherort doit.pro"));
-    // Outside the visible part of the running window until it is opened.
+    // Outside the visible area of the running window until it is opened.
     placeTwips(this, 8760, 4440, kWidthTwips, kHeightTwips);
 
-    Drive2 = new DriveBox(QStringLiteral("Drive2"), this);
-    placeTwips(Drive2, 120, 240, 2175, 315);
-    Dir2 = new FolderList(QStringLiteral("Dir2"), this);
-    placeTwips(Dir2, 120, 600, 2175, 1665);
-    cmd_ok = new QPushButton(QStringLiteral("ok"), this);
-    cmd_ok->setObjectName(QStringLiteral("cmd_ok"));
-    placeTwips(cmd_ok, 120, 2280, 2175, 255);
+    m_driveBox = new DriveBox(QStringLiteral("Drive2"), this);
+    placeTwips(m_driveBox, 120, 240, 2175, 315);
+    m_folderList = new FolderList(QStringLiteral("Dir2"), this);
+    placeTwips(m_folderList, 120, 600, 2175, 1665);
+    m_okButton = new QPushButton(QStringLiteral("ok"), this);
+    m_okButton->setObjectName(QStringLiteral("cmd_ok"));
+    placeTwips(m_okButton, 120, 2280, 2175, 255);
 
     // The folder list has no handler of its own: choosing a folder changes
     // only its path, which "ok" takes over.
-    connect(Drive2, &DriveBox::driveChanged, this, &OutputFolderPanel::Drive2_Change);
-    connect(cmd_ok, &QPushButton::clicked, this, &OutputFolderPanel::cmd_ok_Click);
+    connect(m_driveBox, &DriveBox::driveChanged, this, &OutputFolderPanel::onDriveChanged);
+    connect(m_okButton, &QPushButton::clicked, this, &OutputFolderPanel::onOkClicked);
 }
 
 void OutputFolderPanel::restoreFolder(const QString& folder)
 {
     if (!isExistingFolder(folder))
         return;
-    Dir2->setPath(folder);
-    Drive2->setDrive(platform::DriveSource::instance().driveOf(Dir2->path()));
+    m_folderList->setPath(folder);
+    m_driveBox->setDrive(platform::DriveSource::instance().driveOf(m_folderList->path()));
 }
 
 void OutputFolderPanel::openAbove(const QRect& bar)
@@ -45,16 +45,16 @@ void OutputFolderPanel::openAbove(const QRect& bar)
     show();
 }
 
-void OutputFolderPanel::Drive2_Change()
+void OutputFolderPanel::onDriveChanged()
 {
     // The working folder stays as it is either way.
-    if (!followDrive(Drive2, Dir2))
+    if (!followDrive(m_driveBox, m_folderList))
         Q_EMIT statusMessage(QStringLiteral("Laufwerk nicht verfügbar !"));
 }
 
-void OutputFolderPanel::cmd_ok_Click()
+void OutputFolderPanel::onOkClicked()
 {
-    Q_EMIT folderChosen(Dir2->path());
+    Q_EMIT folderChosen(m_folderList->path());
     hide();
 }
 

@@ -9,8 +9,8 @@ namespace kettwerk::ui {
 class DriveBox;
 class FolderList;
 
-// Frame6, "Speicherort doit.pro": a drive box and a folder list for picking
-// the working folder. It lies outside the window's visible part until the
+// "Speicherort doit.pro": a drive box and a folder list for picking the
+// working folder. It lies outside the window's visible area until the
 // heading above the working folder opens it; "ok" hands the folder list's
 // path over and puts the panel away. The drive and folder stay as they are
 // between openings.
@@ -23,13 +23,9 @@ public:
 
     explicit OutputFolderPanel(QWidget* parent);
 
-    DriveBox* Drive2 = nullptr;
-    FolderList* Dir2 = nullptr;
-    QPushButton* cmd_ok = nullptr;
-
     // At start: when `folder` exists, the folder list moves there and the
     // drive box to its drive. A drive other than the one shown is a drive
-    // change, and Drive2_Change then moves the folder list on to that
+    // change, and onDriveChanged then moves the folder list on to that
     // drive's current folder. A folder that does not exist changes nothing.
     void restoreFolder(const QString& folder);
 
@@ -45,8 +41,12 @@ Q_SIGNALS:
     void statusMessage(const QString& text);
 
 private:
-    void Drive2_Change();
-    void cmd_ok_Click();
+    void onDriveChanged();
+    void onOkClicked();
+
+    DriveBox* m_driveBox = nullptr;
+    FolderList* m_folderList = nullptr;
+    QPushButton* m_okButton = nullptr;
 };
 
 } // namespace kettwerk::ui

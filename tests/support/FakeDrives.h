@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QList>
 
-// Drives made of ordinary folders, put in place of the system's for as long
-// as the object lives. A drive may be declared not ready, like a CD drive
+// Drives made of ordinary folders, to install in place of the system's with
+// Installed<DriveSource>. A drive may be declared not ready, like a CD drive
 // without a disc.
 class FakeDrives : public kettwerk::platform::DriveSource
 {
@@ -22,9 +22,7 @@ public:
     {
         for (const Drive& drive : m_drives)
             m_names.append(drive.name);
-        kettwerk::platform::DriveSource::install(this);
     }
-    ~FakeDrives() override { kettwerk::platform::DriveSource::install(nullptr); }
 
     QStringList drives() const override { return m_names; }
     // The drive whose root holds the path, the deepest root winning.

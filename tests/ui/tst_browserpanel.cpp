@@ -1,10 +1,11 @@
 #include "BrowserPanel.h"
 #include "DriveBox.h"
 #include "FakeDrives.h"
-#include "FileBox.h"
+#include "FolderFiles.h"
 #include "FolderList.h"
 #include "FolderTree.h"
 #include "OutputFolderPanel.h"
+#include "Substitutes.h"
 #include "WidgetLookup.h"
 
 #include <QComboBox>
@@ -19,20 +20,27 @@ using namespace kettwerk;
 using namespace kettwerk::ui;
 using namespace Qt::StringLiterals;
 
-// The two browsers, "Dateiliste" and "Speicherort doit.pro", and the folder
-// list and file box they are made of: how folder, path text, drive and filter
-// changes run into each other and refill the file list.
+// The two browsers, "Dateiliste" and "Speicherort doit.pro", the folder list
+// they are made of and the folder listing behind the file list: how folder,
+// path text, drive and filter changes run into each other and refill the
+// file list.
 class TestBrowserPanel : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_root, m_other;
+    // X is an unmounted volume: its mount folder is there, and empty.
+    QTemporaryDir m_root, m_other, m_unmounted;
     FakeDrives m_drives{QList<FakeDrives::Drive>{
-        {u"T"_s, m_root.path()}, {u"U"_s, m_other.path()}, {u"X"_s, u"/no/disc"_s, false}}};
+        {u"T"_s, m_root.path()}, {u"U"_s, m_other.path()}, {u"X"_s, m_unmounted.path(), false}}};
+    Installed<platform::DriveSource> m_installed{&m_drives};
     std::unique_ptr<QWidget> m_window;
-    BrowserPanel* m_panel = nullptr;
-    OutputFolderPanel* m_output = nullptr;
     std::unique_ptr<QSignalSpy> m_lists, m_status;
 
+    template <typename T = QWidget> T* find(const char* name)
+    {
+        return control<T>(m_window.get(), name);
+    }
+    QLineEdit* pathField() { return find<QLineEdit>("txt_path"); }
+    FolderList* folders() { return find<FolderList>("Dir1"); }
     QString at(const QString& r) const { return platform::fullFolderPath(m_root.filePath(r)); }
     QStringList listed() const
     {
@@ -40,7 +48,7 @@ class TestBrowserPanel : public QObject
     }
     void clickLine(const QString& text, bool twice)
     {
-        FolderList* list = m_panel->Dir1;
+        FolderList* list = folders();
         QTreeWidgetItem* line = list->findItems(text, Qt::MatchRecursive).value(0);
         QVERIFY2(line, qPrintable(text));
         list->scrollToItem(line);
@@ -66,12 +74,12 @@ private Q_SLOTS:
     void init()
     {
         m_window = std::make_unique<QWidget>();
-        m_panel = new BrowserPanel(m_window.get());
-        m_output = new OutputFolderPanel(m_window.get());
-        m_lists = std::make_unique<QSignalSpy>(m_panel, &BrowserPanel::filesListed);
-        m_status = std::make_unique<QSignalSpy>(m_panel, &BrowserPanel::statusMessage);
+        auto* panel = new BrowserPanel(m_window.get());
+        new OutputFolderPanel(m_window.get());
+        m_lists = std::make_unique<QSignalSpy>(panel, &BrowserPanel::filesListed);
+        m_status = std::make_unique<QSignalSpy>(panel, &BrowserPanel::statusMessage);
         m_window->show();
-        m_panel->show();
+        panel->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void cleanup() { m_window.reset(); }
@@ -108,57 +116,63 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 1);
     }
 
-    void fileBoxListsMatchingFilesByName()
+    void folderFilesAreReadWhenAskedFor()
     {
         const QString folder = m_other.filePath(u"files"_s);
         // Hidden files and folders are no files to show.
-        QVERIFY(makeTree(folder,
-                         {u"zeta.drw.12"_s, u"bracket.drw"_s, u"bracket.drw.3"_s, u"Anchor.DRW"_s,
-                          u"a[1].drw"_s, u"part.prt"_s, u".hidden.drw"_s, u"folder.drw/"_s}));
-        FileBox box(nullptr);
-        box.setPath(folder);
-        box.setPattern(u"*.drw*"_s);
-        QCOMPARE(box.files(),
+        QVERIFY(
+            makeTree(folder, {u"zeta.drw.12"_s, u"bracket.drw"_s, u"Anchor.DRW"_s, u"a[1].drw"_s,
+                              u"bolt.prt"_s, u".hidden.drw"_s, u"folder.drw/"_s}));
+        FolderFiles files;
+        files.setFolder(folder);
+        files.setPattern(u"*.drw*"_s);
+        // Made after folder and filter were set, and still listed.
+        QVERIFY(makeTree(folder, {u"bracket.drw.3"_s}));
+        QCOMPARE(files.names(),
                  u"a[1].drw Anchor.DRW bracket.drw bracket.drw.3 zeta.drw.12"_s.split(u' '));
-        // The same filter set again reads again, as a click on a folder line does.
+        // Asked again, the names are not read again; the same filter set
+        // again reads again, as a click on a folder line does.
         QVERIFY(makeTree(folder, {u"new.drw"_s}));
-        box.setPattern(u"*.drw*"_s);
-        QVERIFY(box.files().contains(u"new.drw"_s));
-        box.setPath(folder + u"/vanished"_s);
-        QVERIFY(box.files().isEmpty());
-        QVERIFY(box.listFailed());
+        QVERIFY(!files.names().contains(u"new.drw"_s));
+        files.setPattern(u"*.drw*"_s);
+        QVERIFY(files.names().contains(u"new.drw"_s));
+        files.setFolder(folder + u"/vanished"_s);
+        QVERIFY(files.names().isEmpty());
+        QVERIFY(files.listFailed());
+        files.setFolder(folder);
+        QVERIFY(!files.listFailed());
     }
 
     void filterTakesEffectOnAFolderClickAPickOrOk()
     {
-        QSignalSpy ok(m_panel, &BrowserPanel::okPressed);
-        QLineEdit* filter = m_panel->Combo1->lineEdit();
-        const auto type = [filter](const QString& text) {
+        auto* panel = find<BrowserPanel>("Frame5");
+        QSignalSpy ok(panel, &BrowserPanel::okPressed);
+        auto* combo = find<QComboBox>("Combo1");
+        const auto type = [filter = combo->lineEdit()](const QString& text) {
             filter->selectAll();
             QTest::keyClicks(filter, text);
         };
         type(u"*.prt*"_s);
-        QTest::keyClick(filter, Qt::Key_Return);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
         QCOMPARE(m_lists->count(), 0);
         // "ok" right after opening reads the folder list's folder.
-        click(m_panel->cmd_okfiles);
-        QVERIFY(m_panel->isHidden());
+        click(find("cmd_okfiles"));
+        QVERIFY(panel->isHidden());
         QCOMPARE(ok.count(), 1);
-        QCOMPARE(m_panel->txt_path->text(), at(u"sub1"_s));
+        QCOMPARE(pathField()->text(), at(u"sub1"_s));
         QCOMPARE(listed(), QStringList{u"s1.prt"_s});
         // The clicked line is "deep", but the folder that is open is read.
-        m_panel->show();
+        panel->show();
         type(u"*.asm*"_s);
         clickLine(u"deep"_s, false);
         QCOMPARE(listed(), QStringList{u"S1.asm"_s});
         // The path text already holds the folder: assigning it its own text
         // counts as a change, so "ok" applies the typed filter.
         type(u"*.prt*"_s);
-        click(m_panel->cmd_okfiles);
+        click(find("cmd_okfiles"));
         QCOMPARE(listed(), QStringList{u"s1.prt"_s});
         // A filter picked from the list refills at once.
-        m_panel->show();
-        QComboBox* combo = m_panel->Combo1;
+        panel->show();
         combo->showPopup();
         QTRY_VERIFY(combo->view()->isVisible());
         const QRect asmLine = combo->view()->visualRect(combo->model()->index(2, 0));
@@ -166,6 +180,11 @@ private Q_SLOTS:
         QTest::mouseClick(combo->view()->viewport(), Qt::LeftButton, {}, asmLine.center());
         QCOMPARE(m_lists->count(), 1);
         QCOMPARE(listed(), QStringList{u"S1.asm"_s});
+        // The close picture only puts the panel away.
+        click(find("Image_EXIT"));
+        QVERIFY(panel->isHidden());
+        QCOMPARE(m_lists->count(), 1);
+        QCOMPARE(ok.count(), 2);
     }
 
     void doubleClickOpensAndRefillsTwice()
@@ -178,12 +197,12 @@ private Q_SLOTS:
         } steps[] = {{u"deep"_s, u"sub1/deep"_s, {u"d.drw"_s}},
                      {QDir(m_root.path()).dirName(), u"."_s, {u"top.drw"_s}},
                      {u"sub2"_s, u"sub2"_s, {}}};
-        QSignalSpy changes(m_panel->Dir1, &FolderList::pathChanged);
+        QSignalSpy changes(folders(), &FolderList::pathChanged);
         for (const auto& step : steps) {
             m_lists->clear();
             clickLine(step.line, true);
-            QCOMPARE(m_panel->Dir1->path(), at(step.opened));
-            QCOMPARE(m_panel->txt_path->text(), at(step.opened));
+            QCOMPARE(folders()->path(), at(step.opened));
+            QCOMPARE(pathField()->text(), at(step.opened));
             // The click that begins the double click reads the old folder,
             // the double click the new one; each fills the list twice, once
             // in the path text's handler and once in the folder list's.
@@ -199,40 +218,51 @@ private Q_SLOTS:
     void typingAPathStopsAtEveryFolderOnTheWay()
     {
         // A folder on the way is opened at once; a file at the end is not.
-        QLineEdit* path = m_panel->txt_path;
+        QLineEdit* path = pathField();
         path->clear();
         const QString typed = m_root.path() + u"/sub1/deep/d.drw"_s;
         for (const QChar c : typed) {
             const qsizetype before = m_lists->count();
-            const QString folderBefore = m_panel->Dir1->path();
+            const QString folderBefore = folders()->path();
             QTest::keyClick(path, c.toLatin1());
             const bool folder = QFileInfo(path->text()).isDir();
             QVERIFY2((m_lists->count() > before) == folder, qPrintable(path->text()));
-            QCOMPARE(m_panel->Dir1->path(),
+            QCOMPARE(folders()->path(),
                      folder ? platform::fullFolderPath(path->text()) : folderBefore);
         }
         QCOMPARE(path->text(), typed);
-        QCOMPARE(m_panel->Dir1->path(), at(u"sub1/deep"_s));
+        QCOMPARE(folders()->path(), at(u"sub1/deep"_s));
         QCOMPARE(listed(), QStringList{u"d.drw"_s});
     }
 
-    void driveNotReadyFallsBackInBothBrowsers()
+    void driveNotReadyFallsBack_data()
     {
-        for (const bool browser : {true, false}) {
-            DriveBox* drives = browser ? m_panel->Drive1 : m_output->Drive2;
-            FolderList* folders = browser ? m_panel->Dir1 : m_output->Dir2;
-            QSignalSpy status(browser ? static_cast<QWidget*>(m_panel) : m_output,
-                              SIGNAL(statusMessage(QString)));
-            QVERIFY(folders->setPath(at(u"sub1/deep"_s)));
-            m_lists->clear();
-            drives->setCurrentIndex(drives->findText(u"X"_s));
-            QCOMPARE(drives->currentText(), u"T"_s);
-            // Back on T, the folder list goes to T's current folder, not to deep.
-            QCOMPARE(folders->path(), at(u"sub1"_s));
-            QCOMPARE(listed(), browser ? u"s1.drw s1.drw.2"_s.split(u' ') : QStringList{});
-            QCOMPARE(status.count(), 1);
-            QCOMPARE(status.first().first().toString(), u"Laufwerk nicht verfügbar !"_s);
-        }
+        QTest::addColumn<QByteArray>("panel");
+        QTest::addColumn<QStringList>("lists");
+        QTest::newRow("file list browser") << "Frame5"_ba << u"s1.drw s1.drw.2"_s.split(u' ');
+        // The output folder chooser leaves the file list alone.
+        QTest::newRow("output folder chooser") << "Frame6"_ba << QStringList();
+    }
+
+    void driveNotReadyFallsBack()
+    {
+        QFETCH(QByteArray, panel);
+        QFETCH(QStringList, lists);
+        QWidget* browser = find(panel.constData());
+        auto* drives = browser->findChild<DriveBox*>();
+        auto* folderList = browser->findChild<FolderList*>();
+        QSignalSpy status(browser, SIGNAL(statusMessage(QString)));
+        QVERIFY(folderList->setPath(at(u"sub1/deep"_s)));
+        m_lists->clear();
+        drives->setCurrentIndex(drives->findText(u"X"_s));
+        QCOMPARE(drives->currentText(), u"T"_s);
+        // Back on T, the folder list goes to T's current folder, not to deep;
+        // the browser fills the file list twice, as on a double click.
+        QCOMPARE(folderList->path(), at(u"sub1"_s));
+        QCOMPARE(m_lists->count(), lists.isEmpty() ? 0 : 2);
+        QCOMPARE(listed(), lists);
+        QCOMPARE(status.count(), 1);
+        QCOMPARE(status.first().first().toString(), u"Laufwerk nicht verfügbar !"_s);
     }
 
     void unreadableFolderEmptiesTheList()
@@ -244,10 +274,10 @@ private Q_SLOTS:
         });
         if (platform::listFiles(locked).ok)
             QSKIP("folder permissions are not enforced for this user (root)");
-        m_panel->txt_path->setText(at(u"."_s));
+        pathField()->setText(at(u"."_s));
         QVERIFY(!listed().isEmpty());
-        m_panel->txt_path->setText(locked);
-        QCOMPARE(m_panel->Dir1->path(), locked);
+        pathField()->setText(locked);
+        QCOMPARE(folders()->path(), locked);
         QVERIFY(listed().isEmpty());
         const QString said = m_status->value(m_status->size() - 1).value(0).toString();
         QVERIFY2(said.contains(locked), qPrintable(said));
@@ -255,18 +285,21 @@ private Q_SLOTS:
 
     void outputFolderIsRestoredWithItsDrive()
     {
-        QSignalSpy status(m_output, &OutputFolderPanel::statusMessage);
-        m_output->restoreFolder(at(u"sub2"_s));
-        QCOMPARE(m_output->Dir2->path(), at(u"sub2"_s));
-        QCOMPARE(m_output->Drive2->currentText(), u"T"_s);
+        auto* output = find<OutputFolderPanel>("Frame6");
+        auto* folderList = find<FolderList>("Dir2");
+        auto* drives = find<DriveBox>("Drive2");
+        QSignalSpy status(output, &OutputFolderPanel::statusMessage);
+        output->restoreFolder(at(u"sub2"_s));
+        QCOMPARE(folderList->path(), at(u"sub2"_s));
+        QCOMPARE(drives->currentText(), u"T"_s);
         // On another drive, the drive box's change moves the folder list on
         // to that drive's current folder.
-        m_output->restoreFolder(m_other.filePath(u"elsewhere"_s));
-        QCOMPARE(m_output->Dir2->path(), platform::fullFolderPath(m_other.path()));
-        QCOMPARE(m_output->Drive2->currentText(), u"U"_s);
+        output->restoreFolder(m_other.filePath(u"elsewhere"_s));
+        QCOMPARE(folderList->path(), platform::fullFolderPath(m_other.path()));
+        QCOMPARE(drives->currentText(), u"U"_s);
         // A folder on no known drive leaves the drive box as it is.
-        m_output->restoreFolder(QDir::tempPath());
-        QCOMPARE(m_output->Drive2->currentText(), u"U"_s);
+        output->restoreFolder(QDir::tempPath());
+        QCOMPARE(drives->currentText(), u"U"_s);
         QCOMPARE(status.count(), 0);
     }
 };
