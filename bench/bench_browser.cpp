@@ -21,7 +21,8 @@ const QTemporaryDir& folderOf(int matching)
     for (; made < matching; ++made) {
         QFile(folder.filePath(QStringLiteral("part%1.drw").arg(made))).open(QIODevice::WriteOnly);
         if (made % 10 == 0)
-            QFile(folder.filePath(QStringLiteral("note%1.txt").arg(made))).open(QIODevice::WriteOnly);
+            QFile(folder.filePath(QStringLiteral("note%1.txt").arg(made)))
+                .open(QIODevice::WriteOnly);
     }
     return folder;
 }

@@ -8,7 +8,7 @@
 namespace bench {
 void registerWindowBenchmarks();
 void registerBrowserBenchmarks();
-}
+} // namespace bench
 
 namespace {
 

@@ -132,8 +132,7 @@ void BM_CopyFinishedFile(benchmark::State& state)
             }
             return true;
         };
-        if (!source.open(QIODevice::ReadOnly) ||
-            !kettwerk::writeFileAtomically(to, copy, nullptr))
+        if (!source.open(QIODevice::ReadOnly) || !kettwerk::writeFileAtomically(to, copy, nullptr))
             state.SkipWithError("copy failed");
     }
     QFile::remove(to);
@@ -213,10 +212,8 @@ void registerWindowBenchmarks()
     });
     for (const auto& [name, run] : {std::pair{"ComposeAndWriteDoitPro", &BM_ComposeAndWrite},
                                     std::pair{"CopyFinishedFile", &BM_CopyFinishedFile}}) {
-        benchmark::RegisterBenchmark(name, run)
-            ->Arg(32767)
-            ->Arg(100000)
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(name, run)->Arg(32767)->Arg(100000)->Unit(
+            benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark("PeakMemory", BM_PeakMemory)->Iterations(1);
 }

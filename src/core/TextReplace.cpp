@@ -30,7 +30,7 @@ QString replaceEachOnce(const QString& text, const QString& search, const QStrin
     if (text.isEmpty())
         return text;
     if (search.isEmpty())
-        return replacement + text; // Ersetzen's one match of an empty search text
+        return replacement + text; // replaceFirst's one match of an empty search text
     QString result = text;
     return result.replace(search, replacement, Qt::CaseSensitive);
 }
