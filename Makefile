@@ -1,10 +1,14 @@
 # The README's commands. Each one installs what is missing first, so a fresh
 # Debian 12 machine needs nothing else.
+SHELL := /bin/bash
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
+ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test bench format clean
+.PHONY: all deps build run test check-asan fuzz bench format clean
 
 all: build
 
@@ -21,6 +25,29 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The failing-read helper is preloaded before the sanitizer's runtime.
+check-asan: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKETTWERK_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS, starting from the seeds in fuzz/corpus.
+fuzz: deps
+	@bash scripts/install-deps fuzz
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKETTWERK_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@for target in listtext configlines textreplace; do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$target; \
+	  echo "fuzz_$$target: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_DIR)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $(FUZZ_DIR)/corpus/$$target fuzz/corpus/$$target 2>&1 | \
+	    grep -E "^(Done|stat::number_of_executed_units|==[0-9]+==ERROR)|SUMMARY" ; \
+	  test $${PIPESTATUS[0]} -eq 0 || exit 1; \
+	done
+
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKETTWERK_BUILD_TESTS=OFF -DKETTWERK_BUILD_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target kettwerk-bench
@@ -31,4 +58,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(ASAN_DIR) $(FUZZ_DIR)

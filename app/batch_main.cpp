@@ -1,4 +1,5 @@
 #include "BatchCommand.h"
+#include "FileSystem.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,10 +11,14 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kettwerk"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kettwerk"));
+    // A reader that goes away is a failed write, reported like any other.
+    kettwerk::platform::reportBrokenPipes();
 
+    // Unbuffered, on the descriptors themselves: every failed read or write
+    // shows at once, where it happened.
     QFile in, out, err;
-    in.open(stdin, QIODevice::ReadOnly);
-    out.open(stdout, QIODevice::WriteOnly);
-    err.open(stderr, QIODevice::WriteOnly);
+    in.open(fileno(stdin), QIODevice::ReadOnly | QIODevice::Unbuffered);
+    out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered);
     return kettwerk::cli::runBatchCommand(QCoreApplication::arguments().mid(1), in, out, err);
 }

@@ -17,20 +17,18 @@ void say(QIODevice& device, const QString& line)
     device.write((line + u'\n').toUtf8());
 }
 
+// A list cut short by a read error would make a batch of its first names.
 bool readList(const QString& source, QIODevice& in, QString* text, QString* error)
 {
+    QByteArray bytes;
     if (source == QStringLiteral("-")) {
-        *text = decodeListFile(in.readAll());
-        return true;
-    }
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = readFailureMessage(source, file.errorString());
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = readFailureMessage(source, file.errorString());
+        QString reason;
+        if (!readToEnd(in, &bytes, &reason)) {
+            *error = QStringLiteral("Die Standardeingabe konnte nicht gelesen werden.\nGrund: ") +
+                     reason;
+            return false;
+        }
+    } else if (!readWholeFile(source, &bytes, error)) {
         return false;
     }
     *text = decodeListFile(bytes);
@@ -77,7 +75,7 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
         const JobResult result = options.print ? job.printBatch(out) : job.writeBatchFile();
         if (!result.ok) {
             say(err, result.error);
-            return kFileError;
+            return result.badInput ? kUsageError : kFileError;
         }
         const QString summary = QStringLiteral("%1 Dateien gewählt.").arg(job.selection().size());
         say(options.print ? err : out, summary);

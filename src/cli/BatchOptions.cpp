@@ -101,6 +101,10 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
         *problem = QStringLiteral("--list braucht einen Dateinamen oder -.");
         return false;
     }
+    if (options->outFolder && options->outFolder->isEmpty()) {
+        *problem = QStringLiteral("--out braucht einen Ordner.");
+        return false;
+    }
     return true;
 }
 

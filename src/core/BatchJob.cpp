@@ -10,9 +10,57 @@
 #include "TextReplace.h"
 
 #include <QDir>
-#include <QIODevice>
+#include <QFileDevice>
 
 namespace kettwerk {
+namespace {
+
+// An empty working folder would put the file at the root of the drive, or
+// config.pro beside the program: nowhere the user meant.
+JobResult noWorkingFolder(const QString& fileName)
+{
+    return JobResult::failure(
+        QStringLiteral("%1 wurde nicht geschrieben: es ist kein Speicherort eingestellt. Bitte "
+                       "wählen Sie unter „Speicherort der Ausgabedatei:“ einen Ordner.")
+            .arg(fileName));
+}
+
+QString characterName(QChar c)
+{
+    switch (c.unicode()) {
+    case u'`':
+        return QStringLiteral("Akzent `");
+    case u'\t':
+        return QStringLiteral("Tabulator");
+    case u'\n':
+    case u'\r':
+        return QStringLiteral("Zeilenumbruch");
+    default:
+        return QStringLiteral("Steuerzeichen U+%1")
+            .arg(QString::number(c.unicode(), 16).rightJustified(4, u'0').toUpper());
+    }
+}
+
+// The text as it can be shown: control characters as their code.
+QString shown(const QString& text)
+{
+    QString visible;
+    for (const QChar c : text)
+        visible += c.unicode() < 0x20 ? QStringLiteral("<%1>").arg(characterName(c)) : QString(c);
+    return visible;
+}
+
+// The first character of `text` that breaks the mapkey text, or 0.
+QChar firstUnsafe(const QString& text, bool quoted)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || (quoted && c == u'`'))
+            return c;
+    }
+    return QChar();
+}
+
+} // namespace
 
 BatchJob::BatchJob(QObject* parent)
     : QObject(parent), m_mapkeyNames(settings::kDefaultMapkeyNames), m_frame(BatchFrame::stored()),
@@ -63,7 +111,10 @@ QString BatchJob::customFunctionBlock() const
 
 JobResult BatchJob::composeCustomSequence()
 {
-    return compose(customFunctionBlock());
+    JobResult result = compose(customFunctionBlock());
+    if (result.ok)
+        m_composedMapkeyNames = m_mapkeyNames;
+    return result;
 }
 
 JobResult BatchJob::compose(const QString& functionBlock)
@@ -74,7 +125,24 @@ JobResult BatchJob::compose(const QString& functionBlock)
                            "Akzent und einem Zeilenende schließen. Es wurde nichts erstellt."));
     }
     m_batch.emplace(m_frame, m_selection, functionBlock, platform::eightBitCodec());
+    m_composedSelection = m_selection;
+    m_composedMapkeyNames.clear();
     return {};
+}
+
+QStringList BatchJob::unsafeText() const
+{
+    QStringList findings;
+    for (const QString& name : m_composedSelection) {
+        if (const QChar c = firstUnsafe(name, true); !c.isNull())
+            findings.append(
+                QStringLiteral("Dateiname „%1“: %2").arg(shown(name), characterName(c)));
+    }
+    if (const QChar c = firstUnsafe(m_composedMapkeyNames, false); !c.isNull()) {
+        findings.append(QStringLiteral("Mapkey-Namen „%1“: %2")
+                            .arg(shown(m_composedMapkeyNames), characterName(c)));
+    }
+    return findings;
 }
 
 QString BatchJob::batchFilePath() const
@@ -83,17 +151,37 @@ QString BatchJob::batchFilePath() const
                              platform::pathSeparator());
 }
 
+JobResult BatchJob::refusal() const
+{
+    const QStringList findings = unsafeText();
+    if (findings.isEmpty())
+        return {};
+    JobResult refused = JobResult::failure(
+        QStringLiteral("doit.pro wurde nicht angelegt: diese Angaben würden die Mapkey-Zeilen "
+                       "zerbrechen.\n") +
+        findings.join(u'\n'));
+    refused.badInput = true;
+    return refused;
+}
+
 JobResult BatchJob::writeBatchFile() const
 {
     const QString path = batchFilePath();
     if (!m_batch)
         return JobResult::failure(QStringLiteral("Es wurde noch kein Mapkey erstellt."));
+    if (JobResult refused = refusal(); !refused.ok)
+        return refused;
+    if (m_workingFolder.isEmpty())
+        return noWorkingFolder(QStringLiteral("doit.pro"));
     if (!m_batch->encodingProblem().isEmpty()) {
         return JobResult::failure(
             QStringLiteral("Die Datei „%1“ wurde nicht geschrieben.\n%2")
                 .arg(QDir::toNativeSeparators(path), m_batch->encodingProblem()));
     }
     QString error;
+    FileLock lock(path);
+    if (!lock.acquire(&error))
+        return JobResult::failure(error);
     const ComposedBatch& batch = *m_batch;
     if (!writeFileAtomically(
             path, [&batch](QIODevice& device) { return batch.writeTo(device); }, &error))
@@ -105,14 +193,18 @@ JobResult BatchJob::printBatch(QIODevice& out) const
 {
     if (!m_batch)
         return JobResult::failure(QStringLiteral("Es wurde noch kein Mapkey erstellt."));
+    if (JobResult refused = refusal(); !refused.ok)
+        return refused;
     if (!m_batch->encodingProblem().isEmpty()) {
         return JobResult::failure(QStringLiteral("doit.pro wurde nicht ausgegeben.\n") +
                                   m_batch->encodingProblem());
     }
-    if (!m_batch->writeTo(out)) {
+    // A buffered device says whether its last bytes arrived only at a flush.
+    auto* file = qobject_cast<QFileDevice*>(&out);
+    if (!m_batch->writeTo(out) || (file && !file->flush())) {
         return JobResult::failure(QStringLiteral("doit.pro konnte nicht ausgegeben werden.\n"
                                                  "Grund: ") +
-                                  out.errorString());
+                                  failureReason(out));
     }
     return {};
 }
@@ -125,6 +217,11 @@ QString BatchJob::configFilePath() const
 
 ConfigInstallResult BatchJob::installAutoMapkey() const
 {
+    if (m_workingFolder.isEmpty()) {
+        ConfigInstallResult refused;
+        refused.error = noWorkingFolder(QStringLiteral("config.pro")).error;
+        return refused;
+    }
     return kettwerk::installAutoMapkey(configFilePath());
 }
 

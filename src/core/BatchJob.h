@@ -21,8 +21,11 @@ struct JobResult
 {
     bool ok = true;
     QString error; // German, names the path and the reason; empty when ok
+    // The failure lies in what the user gave (names that would break the
+    // mapkey text), not in a file.
+    bool badInput = false;
 
-    static JobResult failure(QString message) { return {false, std::move(message)}; }
+    static JobResult failure(QString message) { return {false, std::move(message), false}; }
 };
 
 // One batch from a list of files to doit.pro: what the window and
@@ -84,10 +87,18 @@ public:
     QString configFilePath() const;
     ConfigInstallResult installAutoMapkey() const;
 
+    // Each selected name and the mapkey names that would break doit.pro: a
+    // backquote ends a file name's quotes early, a control character (a line
+    // break above all) would put lines of its own into the file. One line
+    // each, naming the text and the character; empty when all is well.
+    QStringList unsafeText() const;
+
 Q_SIGNALS:
     void workingFolderChanged(const QString& folder);
 
 private:
+    JobResult refusal() const;
+
     QStringList m_selection;
     QString m_mapkeyNames;
     QString m_workingFolder;
@@ -95,6 +106,9 @@ private:
     QString m_functionBlock;
     QString m_customSequenceTemplate;
     std::optional<ComposedBatch> m_batch;
+    // What the last composition was made of, for the check before writing.
+    QStringList m_composedSelection;
+    QString m_composedMapkeyNames;
 };
 
 } // namespace kettwerk

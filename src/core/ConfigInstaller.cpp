@@ -12,10 +12,16 @@ namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 
-// Copies every line of `bytes` to `out` with CR LF after it. A line ends at
-// CR LF, a lone CR or a lone LF, since config.pro files pass through editors
-// of every system; a last line without a line end still counts as a line.
-void appendLines(QByteArrayView bytes, QByteArray& out)
+ConfigInstallResult failure(QString message)
+{
+    ConfigInstallResult result;
+    result.error = std::move(message);
+    return result;
+}
+
+} // namespace
+
+void appendLinesWithCrLf(QByteArrayView bytes, QByteArray& out)
 {
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -31,15 +37,6 @@ void appendLines(QByteArrayView bytes, QByteArray& out)
         out.append(bytes.sliced(start)).append(kLineEnd);
 }
 
-ConfigInstallResult failure(QString message)
-{
-    ConfigInstallResult result;
-    result.error = std::move(message);
-    return result;
-}
-
-} // namespace
-
 QString configFilePath(const QString& workingFolder, const QString& programFolder, QChar separator)
 {
     const QString name = QString::fromUtf16(kConfigFileName);
@@ -50,15 +47,18 @@ QString configFilePath(const QString& workingFolder, const QString& programFolde
 
 ConfigInstallResult installAutoMapkey(const QString& path)
 {
+    // Another installation between this one's reading and writing would
+    // lose its block.
+    FileLock lock(path);
+    QString error;
+    if (!lock.acquire(&error))
+        return failure(error);
+
     QByteArray earlier;
     const bool existed = isExistingFile(path);
     if (existed) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return failure(readFailureMessage(path, file.errorString()));
-        earlier = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return failure(readFailureMessage(path, file.errorString()));
+        if (!readWholeFile(path, &earlier, &error))
+            return failure(error);
     } else {
         // A pipe or device is no config.pro; replacing it by a regular file
         // would destroy what the user set up there.
@@ -70,7 +70,7 @@ ConfigInstallResult installAutoMapkey(const QString& path)
 
     QByteArray bytes;
     bytes.reserve(earlier.size() + 1024);
-    appendLines(earlier, bytes);
+    appendLinesWithCrLf(earlier, bytes);
     for (const QString& line : templates::autoBlock())
         bytes.append(line.toLatin1()).append(kLineEnd);
 

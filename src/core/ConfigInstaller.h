@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QChar>
 #include <QString>
 
@@ -16,6 +18,12 @@ inline constexpr char16_t kAutoMapkeyAddedNotice[] =
 // config.pro lies in the working folder; with no working folder set, it lies
 // beside the program.
 QString configFilePath(const QString& workingFolder, const QString& programFolder, QChar separator);
+
+// Copies every line of `bytes` to `out` with CR LF after it. A line ends at
+// CR LF, a lone CR or a lone LF, since config.pro files pass through editors
+// of every system; a last line without a line end still counts as a line.
+// The bytes of each line are copied as they are, whatever their encoding.
+void appendLinesWithCrLf(QByteArrayView bytes, QByteArray& out);
 
 struct ConfigInstallResult
 {

@@ -1,7 +1,11 @@
 #include "SafeWrite.h"
 
+#include "FileSystem.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 namespace kettwerk {
@@ -24,7 +28,141 @@ QString resolvedTarget(const QString& path)
     return canonical.isEmpty() ? info.symLinkTarget() : canonical;
 }
 
+// Read-only for everyone, the superuser included, who would pass by the
+// system's own check: a protection the user set on purpose.
+bool isWriteProtected(const QFileInfo& file)
+{
+    constexpr QFile::Permissions anyWrite =
+        QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !file.isWritable() || !(file.permissions() & anyWrite);
+}
+
+QString reasonOf(const QIODevice& device)
+{
+    return failureReason(device);
+}
+
+bool produceInMemory(const ContentProducer& produce, QByteArray* bytes)
+{
+    QBuffer buffer(bytes);
+    return buffer.open(QIODevice::WriteOnly) && produce(buffer);
+}
+
+bool writeAllAndSync(QFile& file, const QByteArray& bytes)
+{
+    return file.seek(0) && file.write(bytes) == bytes.size() && file.resize(bytes.size()) &&
+           file.flush() && platform::syncToDisk(file.handle());
+}
+
+enum class Replaced { Yes, No, KeepsNotOwnership };
+
+// The usual way: a new file that replaces the old one in one step.
+Replaced replaceWithNewFile(const QString& target, const ContentProducer& produce,
+                            const platform::FileOwnership& original, QString* reason)
+{
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *reason = reasonOf(file);
+        return Replaced::No;
+    }
+    // Flushed by hand: commit() does not report a buffered write that fails
+    // on a full disk and would put a short file in place of the old one.
+    if (!produce(file) || !file.flush()) {
+        *reason = reasonOf(file);
+        file.cancelWriting();
+        return Replaced::No;
+    }
+    if (original.exists && !platform::giveOwnership(file.handle(), original)) {
+        file.cancelWriting();
+        return Replaced::KeepsNotOwnership;
+    }
+    if (!file.commit()) {
+        *reason = reasonOf(file);
+        return Replaced::No;
+    }
+    return Replaced::Yes;
+}
+
+// The careful way for a file that must stay the same file: its old bytes go
+// beside it first, then it is rewritten where it is and restored on failure.
+bool rewriteInPlace(const QString& target, const ContentProducer& produce, QString* reason)
+{
+    QByteArray before;
+    QByteArray after;
+    QFile old(target);
+    if (!old.open(QIODevice::ReadOnly) || !readToEnd(old, &before, reason)) {
+        *reason = reasonOf(old);
+        return false;
+    }
+    old.close();
+    if (!produceInMemory(produce, &after)) {
+        *reason = QStringLiteral("Der neue Inhalt konnte nicht erzeugt werden.");
+        return false;
+    }
+    const QString backupPath = target + QStringLiteral(".kettwerk-alt");
+    QFile backup(backupPath);
+    if (!backup.open(QIODevice::WriteOnly) || !writeAllAndSync(backup, before)) {
+        *reason = reasonOf(backup);
+        backup.remove();
+        return false;
+    }
+    backup.close();
+    // Unbuffered, so that a failed write leaves nothing behind to be written
+    // later, over the old bytes being put back.
+    QFile file(target);
+    if (file.open(QIODevice::ReadWrite | QIODevice::Unbuffered) && writeAllAndSync(file, after)) {
+        backup.remove();
+        return true;
+    }
+    *reason = reasonOf(file);
+    file.close();
+    if (file.open(QIODevice::ReadWrite | QIODevice::Unbuffered) && writeAllAndSync(file, before)) {
+        backup.remove();
+    } else {
+        *reason += QStringLiteral("\nDer frühere Inhalt liegt in „%1“.")
+                       .arg(QDir::toNativeSeparators(backupPath));
+    }
+    return false;
+}
+
 } // namespace
+
+QString failureReason(const QIODevice& device)
+{
+    // A failed flush on a full disk or a write to a closed pipe leaves Qt
+    // without words of its own; the system's are right at hand.
+    const QString said = device.errorString();
+    return said.isEmpty() || said == QStringLiteral("Unknown error") ? platform::lastSystemError()
+                                                                     : said;
+}
+
+bool readToEnd(QIODevice& device, QByteArray* bytes, QString* reason)
+{
+    bytes->clear();
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 got = device.read(chunk, sizeof chunk);
+        if (got < 0) {
+            *reason = failureReason(device);
+            return false;
+        }
+        if (got == 0)
+            return true;
+        bytes->append(chunk, got);
+    }
+}
+
+bool readWholeFile(const QString& path, QByteArray* bytes, QString* error)
+{
+    QFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::ReadOnly) || !readToEnd(file, bytes, &reason)) {
+        if (error)
+            *error = readFailureMessage(path, reason.isEmpty() ? file.errorString() : reason);
+        return false;
+    }
+    return true;
+}
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
@@ -35,34 +173,64 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 bool writeFileAtomically(const QString& path, const ContentProducer& produce, QString* error)
 {
     const QString target = resolvedTarget(path);
-    if (QFileInfo(target).isDir()) {
-        if (error)
-            *error = writeFailureMessage(path, QStringLiteral("Der Pfad ist ein Ordner."));
-        return false;
+    const QFileInfo existing(target);
+    QString reason;
+    if (existing.isDir())
+        reason = QStringLiteral("Der Pfad ist ein Ordner.");
+    else if (existing.exists() && isWriteProtected(existing))
+        reason = QStringLiteral("Die Datei ist schreibgeschützt.");
+
+    if (reason.isEmpty()) {
+        const platform::FileOwnership original = platform::fileOwnership(target);
+        // A new file would split a hard link from its other names.
+        Replaced replaced = original.links > 1
+                                ? Replaced::KeepsNotOwnership
+                                : replaceWithNewFile(target, produce, original, &reason);
+        if (replaced == Replaced::KeepsNotOwnership)
+            replaced = rewriteInPlace(target, produce, &reason) ? Replaced::Yes : Replaced::No;
+        if (replaced == Replaced::Yes)
+            return true;
     }
-    // Replacing by rename would go straight past a write protection that the
-    // user set on purpose.
-    QFileInfo existing(target);
-    if (existing.exists() && !existing.isWritable()) {
-        if (error)
-            *error = writeFailureMessage(path, QStringLiteral("Die Datei ist schreibgeschützt."));
-        return false;
-    }
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = writeFailureMessage(path, file.errorString());
-        return false;
-    }
-    // Flushed by hand: commit() does not report a buffered write that fails
-    // on a full disk and would put a short file in place of the old one.
-    if (!produce(file) || !file.flush() || !file.commit()) {
-        if (error)
-            *error = writeFailureMessage(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    if (error)
+        *error = writeFailureMessage(path, reason);
+    return false;
+}
+
+FileLock::FileLock(const QString& path) : m_path(path) {}
+
+FileLock::~FileLock() = default;
+
+bool FileLock::acquire(QString* error, int timeoutMs)
+{
+    // Beside the real file, so that every link to it shares the one lock.
+    const QString lockPath = resolvedTarget(m_path) + QStringLiteral(".lock");
+    m_lock = std::make_unique<QLockFile>(lockPath);
+    if (m_lock->tryLock(timeoutMs))
+        return true;
+    QString reason;
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        reason = QStringLiteral("Der Ordner „%1“ existiert nicht.")
+                     .arg(QDir::toNativeSeparators(folder));
+    else
+        switch (m_lock->error()) {
+        case QLockFile::LockFailedError:
+            reason = QStringLiteral("Ein anderer Vorgang arbeitet gerade an dieser Datei. Bitte "
+                                    "versuchen Sie es gleich noch einmal.");
+            break;
+        case QLockFile::PermissionError:
+            reason = QStringLiteral("Im Ordner darf keine Sperrdatei angelegt werden (keine "
+                                    "Schreibrechte, oder der Ordner fehlt).");
+            break;
+        default:
+            reason = QStringLiteral("Die Sperrdatei „%1“ konnte nicht angelegt werden.")
+                         .arg(QDir::toNativeSeparators(lockPath));
+            break;
+        }
+    if (error)
+        *error = writeFailureMessage(m_path, reason);
+    m_lock.reset();
+    return false;
 }
 
 QString readFailureMessage(const QString& path, const QString& reason)

@@ -35,6 +35,12 @@ QStringList listEntries(QStringView text)
 
 QString decodeListFile(QByteArrayView bytes)
 {
+    // Windows editors save "Unicode" as UTF-16 with a byte-order mark.
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+        QStringDecoder utf16(bytes.front() == '\xff' ? QStringDecoder::Utf16LE
+                                                     : QStringDecoder::Utf16BE);
+        return utf16(bytes.sliced(2));
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
     if (!utf8.hasError()) {

@@ -20,8 +20,9 @@ QStringList splitLines(QStringView text);
 QStringList listEntries(QStringView text);
 
 // The text of a list file. One from a Linux editor is UTF-8; one saved by an
-// older Windows program is in the 8-bit code page. Valid UTF-8 wins; a
-// leading byte-order mark is dropped.
+// older Windows program is in the 8-bit code page, one saved as "Unicode"
+// is UTF-16 with a byte-order mark. A byte-order mark decides; otherwise
+// valid UTF-8 wins. The mark itself is dropped.
 QString decodeListFile(QByteArrayView bytes);
 
 } // namespace kettwerk

@@ -16,6 +16,13 @@ QStringView withoutDrive(const QString& entry)
     return text;
 }
 
+// Lists come from Windows and from POSIX systems alike ("find . > list"), and
+// no model name holds a slash, so both end a folder.
+bool isFolderSeparator(QChar c)
+{
+    return c == u'\\' || c == u'/';
+}
+
 } // namespace
 
 // Both routines walk from the end of the text towards its start. Every dot
@@ -31,7 +38,7 @@ QString bareName(const QString& entry)
         const QChar c = text.at(i);
         if (c == u'.')
             end = i;
-        else if (c == u'\\' && end > i + 1)
+        else if (isFolderSeparator(c) && end > i + 1)
             return text.mid(i + 1, end - i - 1).toString();
     }
     return text.left(end).toString();
@@ -50,7 +57,7 @@ QString typeSuffix(const QString& entry)
             if (end > i + 1)
                 suffix = text.mid(i, end - i);
             end = i;
-        } else if (c == u'\\' && end > i + 1) {
+        } else if (isFolderSeparator(c) && end > i + 1) {
             break;
         }
     }

@@ -6,12 +6,12 @@
 namespace kettwerk {
 
 // A file-list entry looks like "E:\proj\bracket.drw.3": an optional drive,
-// optional folders ending in a backslash, the bare name, the type suffix and
+// optional folders ending in a backslash or slash, the bare name, the type suffix and
 // optional further dot-suffixes such as Pro/ENGINEER's version number. The
 // routines below cut an entry into these pieces without ever validating it,
 // because entries come from wherever the user copied them.
 //
-// Only the backslash separates folders; a forward slash is part of the name.
+// Folders end at a backslash or a slash, whatever system runs the program.
 
 // The bare name: the file-name part up to its first dot.
 // "E:\proj\bracket.drw.3" -> "bracket", "my.dir\bracket.drw" -> "bracket".

@@ -175,11 +175,15 @@ void FileListPanel::onSingleEntryClicked()
 
 void FileListPanel::onSingleEntryEntered()
 {
-    // The text stays in the field for the next entry.
-    const QString entry = m_singleEntryField->text();
-    if (entry.isEmpty())
+    // The text stays in the field for the next entry. Pasted lines become
+    // entries of their own: a line break never goes into the list.
+    const QString text = m_singleEntryField->text();
+    if (text.isEmpty())
         return;
-    m_fileList->append(entry);
+    for (const QString& entry : splitLines(text)) {
+        if (!entry.isEmpty())
+            m_fileList->append(entry);
+    }
     m_singleEntryField->hide();
 }
 

@@ -39,7 +39,11 @@ QStringList FolderFiles::matchingFiles(const QString& folder, const QString& pat
     if (listed)
         *listed = listing.ok;
     const NameFilter filter(pattern);
-    listing.names.removeIf([&filter](const QString& name) { return !filter.matches(name); });
+    // A name with a line break would become two entries, or break a line of
+    // doit.pro; Pro/ENGINEER could not open such a file anyway.
+    listing.names.removeIf([&filter](const QString& name) {
+        return !filter.matches(name) || name.contains(u'\n') || name.contains(u'\r');
+    });
     platform::sortNames(listing.names);
     return listing.names;
 }

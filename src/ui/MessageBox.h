@@ -22,10 +22,8 @@ public:
     static MessageBox& system();
 };
 
-// Shorthand for the notice through whichever message box is installed.
-inline void inform(QWidget* parent, const QString& text)
-{
-    MessageBox::instance().inform(parent, text);
-}
+// The notice through whichever message box is installed. A message box
+// shows at most about twenty lines; the rest are counted.
+void inform(QWidget* parent, const QString& text);
 
 } // namespace kettwerk::ui

@@ -27,10 +27,14 @@ private Q_SLOTS:
         row("E:\\a.b\\bracket", "bracket", "", "bracket");
         // A dot with nothing behind it never replaces a suffix already found.
         row("bracket..drw", "bracket", ".drw", "bracket.drw");
-        // The drive is told by the second character; only "\" separates folders.
+        // The drive is told by the second character.
         row("E:bracket.drw", "bracket", ".drw", "bracket.drw");
         row("ab:c.prt", "ab:c", ".prt", "ab:c.prt");
-        row("proj/bracket.drw", "proj/bracket", ".drw", "proj/bracket.drw");
+        // A slash ends a folder too, as lists made on POSIX systems have it.
+        row("proj/bracket.drw", "bracket", ".drw", "bracket.drw");
+        row("./a.drw", "a", ".drw", "a.drw");
+        row("../x.asm.4", "x", ".asm", "x.asm");
+        row("/home/u.v/q.drw.3", "q", ".drw", "q.drw");
         row("C:\\temp\\", "temp\\", "", "temp\\");
         // Reducing drops blanks round the bare name only; tabs stay.
         row("  bracket  .drw", "  bracket  ", ".drw", "bracket.drw");

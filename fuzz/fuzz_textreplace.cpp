@@ -1,0 +1,28 @@
+// Replace-all with any text, search text and replacement: it always ends,
+// and afterwards no occurrence is left unless the replacement brings its own.
+#include "TextReplace.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    // Three texts, separated by a zero byte.
+    const QList<QByteArray> parts =
+        QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('\0');
+    if (parts.size() != 3)
+        return 0;
+    const QString text = QString::fromUtf8(parts[0]);
+    const QString search = QString::fromUtf8(parts[1]);
+    const QString replacement = QString::fromUtf8(parts[2]);
+
+    const QString first = kettwerk::replaceFirst(text, search, replacement);
+    if (!text.isEmpty() && text.contains(search) &&
+        first.size() != text.size() - search.size() + replacement.size())
+        std::abort();
+    const QString all = kettwerk::replaceAll(text, search, replacement);
+    if (!search.isEmpty() && !kettwerk::replacementGrowsForever(search, replacement) &&
+        all.contains(search) && replacement != search)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace kettwerk::platform {
+
+// Who owns a file and who may use it, as far as a rewrite must keep it.
+struct FileOwnership
+{
+    bool exists = false;
+    unsigned owner = 0;
+    unsigned group = 0;
+    unsigned mode = 0; // permission bits
+    qint64 links = 1;  // names the file has (hard links)
+};
+
+// The ownership of the file at `path` (a link is followed).
+FileOwnership fileOwnership(const QString& path);
+
+// Gives the open file `fd` the owner, group and mode of `original`. False
+// when the system refuses (only the superuser may give a file away); the
+// file is then left as it was made.
+bool giveOwnership(int fd, const FileOwnership& original);
+
+// Makes sure the data written to `fd` are on the disk; false when not.
+bool syncToDisk(int fd);
+
+// From now on a write to a closed pipe fails with an error instead of ending
+// the program, so that the failure can be reported.
+void reportBrokenPipes();
+
+// The system's own words for the last failed call.
+QString lastSystemError();
+
+} // namespace kettwerk::platform

@@ -1,0 +1,40 @@
+#include "FileSystem.h"
+
+#include <QFileInfo>
+
+#include <io.h>
+#include <windows.h>
+
+namespace kettwerk::platform {
+
+// Files on Windows carry their rights in access lists that a replacement in
+// the same folder inherits; only the read-only attribute is the file's own.
+FileOwnership fileOwnership(const QString& path)
+{
+    FileOwnership ownership;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return ownership;
+    ownership.exists = true;
+    ownership.mode = info.isWritable() ? 0666 : 0444;
+    return ownership;
+}
+
+bool giveOwnership(int /*fd*/, const FileOwnership& /*original*/)
+{
+    return true;
+}
+
+bool syncToDisk(int fd)
+{
+    return ::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(fd))) != 0;
+}
+
+void reportBrokenPipes() {}
+
+QString lastSystemError()
+{
+    return qt_error_string(int(::GetLastError()));
+}
+
+} // namespace kettwerk::platform
