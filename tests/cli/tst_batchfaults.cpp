@@ -105,7 +105,7 @@ void TestBatchFaults::emptyWorkingFolderIsRefused()
         QCOMPARE(m_batch.run(arguments, "a.drw\n"), 2);
         QVERIFY2(m_batch.err.contains(u"kein Speicherort"_s), qPrintable(m_batch.err));
     }
-    QVERIFY(!QFile::exists(u"/doit.pro"_s));
+    QVERIFY(!QFile::exists(u"/doit.pro"_s)); // the root of the drive
     QVERIFY(!QFileInfo::exists(QFileInfo(qEnvironmentVariable("KETTWERK_BATCH")).absolutePath() +
                                u"/config.pro"_s));
 }
