@@ -2,6 +2,9 @@
 // and afterwards no occurrence is left unless the replacement brings its own.
 #include "TextReplace.h"
 
+#include <QByteArray>
+#include <QList>
+
 #include <cstdint>
 #include <cstdlib>
 
