@@ -22,6 +22,7 @@ class QuietMessageBox : public kettwerk::ui::MessageBox
 {
 public:
     void inform(QWidget*, const QString&) override {}
+    bool ask(QWidget*, const QString&, bool) override { return true; }
 };
 
 struct Harness

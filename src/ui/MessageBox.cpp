@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kettwerk::ui {
 namespace {
@@ -14,11 +15,20 @@ public:
                         parent);
         box.exec();
     }
+
+    bool ask(QWidget* parent, const QString& text, bool yesByDefault) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kettwerk"), text,
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+        box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
 };
 
-} // namespace
-
-void inform(QWidget* parent, const QString& text)
+// Long lists are cut to what a message box can show.
+QString shortened(const QString& text)
 {
     constexpr qsizetype kMostLines = 20;
     QStringList lines = text.split(u'\n');
@@ -27,7 +37,19 @@ void inform(QWidget* parent, const QString& text)
         lines.resize(kMostLines);
         lines.append(QStringLiteral("… und %1 weitere").arg(more));
     }
-    MessageBox::instance().inform(parent, lines.join(u'\n'));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+void inform(QWidget* parent, const QString& text)
+{
+    MessageBox::instance().inform(parent, shortened(text));
+}
+
+bool ask(QWidget* parent, const QString& text, bool yesByDefault)
+{
+    return MessageBox::instance().ask(parent, shortened(text), yesByDefault);
 }
 
 MessageBox& MessageBox::system()

@@ -18,6 +18,8 @@ public:
 
     // A notice with an OK button only.
     virtual void inform(QWidget* parent, const QString& text) = 0;
+    // A question with the buttons Ja and Nein; true for Ja.
+    virtual bool ask(QWidget* parent, const QString& text, bool yesByDefault) = 0;
 
     static MessageBox& system();
 };
@@ -25,5 +27,6 @@ public:
 // The notice through whichever message box is installed. A message box
 // shows at most about twenty lines; the rest are counted.
 void inform(QWidget* parent, const QString& text);
+bool ask(QWidget* parent, const QString& text, bool yesByDefault = true);
 
 } // namespace kettwerk::ui

@@ -17,12 +17,18 @@ public:
     Installed& operator=(const Installed&) = delete;
 };
 
-// Keeps every message instead of showing it.
+// Keeps every message instead of showing it; questions get `answer`.
 class RecordingMessageBox : public kettwerk::ui::MessageBox
 {
 public:
     void inform(QWidget*, const QString& text) override { texts.append(text); }
+    bool ask(QWidget*, const QString& text, bool) override
+    {
+        texts.append(text);
+        return answer;
+    }
     QStringList texts;
+    bool answer = true;
 };
 
 // Keeps every path or address it is asked to open and answers with `ok`.
