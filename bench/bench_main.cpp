@@ -8,6 +8,7 @@
 namespace bench {
 void registerWindowBenchmarks();
 void registerBrowserBenchmarks();
+void registerCheckBenchmarks();
 } // namespace bench
 
 namespace {
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
     bench::startHarness();
     bench::registerWindowBenchmarks();
     bench::registerBrowserBenchmarks();
+    bench::registerCheckBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     bench::stopHarness();
     benchmark::Shutdown();
