@@ -35,6 +35,19 @@ bool readList(const QString& source, QIODevice& in, QString* text, QString* erro
     return true;
 }
 
+// Prints every finding as a line of its own; true when one of them stops
+// the batch.
+bool report(const QList<Finding>& findings, bool strict, QIODevice& device)
+{
+    bool stops = false;
+    for (const Finding& finding : findings) {
+        const bool error = finding.severity == Finding::Error;
+        say(device, (error ? QStringLiteral("Fehler: ") : QStringLiteral("Warnung: ")) + finding.text);
+        stops = stops || error || strict;
+    }
+    return stops;
+}
+
 } // namespace
 
 int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out, QIODevice& err)
@@ -58,6 +71,7 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
         job.setWorkingFolder(*options.outFolder);
     if (options.mapkeys)
         job.setMapkeyNames(*options.mapkeys);
+    job.setFurtherConfigFiles(job.furtherConfigFiles() + options.configFiles);
 
     if (options.listSource) {
         QString text;
@@ -72,6 +86,11 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
             return kUsageError;
         }
         job.composeCustomSequence();
+        const QList<Finding> findings = job.check();
+        if (options.check)
+            return report(findings, options.strict, out) ? kUsageError : kSuccess;
+        if (report(findings, options.strict, err))
+            return kUsageError;
         const JobResult result = options.print ? job.printBatch(out) : job.writeBatchFile();
         if (!result.ok) {
             say(err, result.error);

@@ -47,12 +47,15 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     const QCommandLineOption list(QStringLiteral("list"), {}, QStringLiteral("DATEI"));
     const QCommandLineOption mapkeys(QStringLiteral("mapkeys"), {}, QStringLiteral("TEXT"));
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("ORDNER"));
+    const QCommandLineOption config(QStringLiteral("config"), {}, QStringLiteral("DATEI"));
+    const QCommandLineOption check(QStringLiteral("check"));
+    const QCommandLineOption strict(QStringLiteral("strict"));
     const QCommandLineOption print(QStringLiteral("print"));
     const QCommandLineOption installAuto(QStringLiteral("install-auto"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
 
     QCommandLineParser parser;
-    parser.addOptions({list, mapkeys, out, print, installAuto, help});
+    parser.addOptions({list, mapkeys, out, config, check, strict, print, installAuto, help});
     // The parser expects the program's name first.
     const QStringList withProgram = QStringList{QStringLiteral("kettwerk-batch")} + arguments;
     bool parsed = false;
@@ -89,6 +92,9 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
         if (!values.isEmpty())
             *target = values.first();
     }
+    options->configFiles = parser.values(config);
+    options->check = parser.isSet(check);
+    options->strict = parser.isSet(strict);
     options->print = parser.isSet(print);
     options->installAuto = parser.isSet(installAuto);
     options->help = parser.isSet(help);
@@ -99,6 +105,10 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     }
     if (options->listSource && options->listSource->isEmpty()) {
         *problem = QStringLiteral("--list braucht einen Dateinamen oder -.");
+        return false;
+    }
+    if (options->check && !options->listSource) {
+        *problem = QStringLiteral("--check braucht --list.");
         return false;
     }
     if (options->outFolder && options->outFolder->isEmpty()) {
@@ -112,7 +122,8 @@ QString batchUsage()
 {
     return QStringLiteral(
         "Aufruf: kettwerk-batch [--list DATEI|-] [--mapkeys TEXT] [--out ORDNER] [--print]\n"
-        "                       [--install-auto] [--help]\n"
+        "                       [--check] [--strict] [--config DATEI]... [--install-auto]\n"
+        "                       [--help]\n"
         "\n"
         "Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettwerk.\n"
         "\n"
@@ -123,11 +134,22 @@ QString batchUsage()
         "  --out ORDNER      Speicherort von doit.pro und config.pro. Ohne diese Angabe gilt\n"
         "                    der im Fenster eingestellte Speicherort.\n"
         "  --print           doit.pro auf die Standardausgabe schreiben statt in den Ordner.\n"
+        "  --check           Nur prüfen: jeden Befund als Zeile \"Fehler: …\" oder\n"
+        "                    \"Warnung: …\" ausgeben und nichts schreiben.\n"
+        "  --strict          Warnungen wie Fehler behandeln.\n"
+        "  --config DATEI    Eine weitere config.pro, in der Mapkeys definiert sind (mehrfach\n"
+        "                    möglich). Immer durchsucht werden die config.pro im Ordner und\n"
+        "                    die im Benutzerordner.\n"
         "  --install-auto    Den Mapkey auto an die config.pro im Ordner anhängen.\n"
         "  --help            Diese Hilfe.\n"
         "\n"
-        "Rückgabewerte: 0 erfolgreich, 1 falscher Aufruf oder keine Dateien,\n"
-        "2 eine Datei konnte nicht gelesen oder geschrieben werden.\n");
+        "Vor dem Schreiben wird geprüft: Modellnamen (Länge, Zeichen, Dateityp, nur in\n"
+        "Groß-/Kleinschreibung verschieden) und Mapkeys (definiert, Aufrufe im Kreis,\n"
+        "Verschachtelung über 5 Ebenen, @MANUAL_PAUSE und @SYSTEM). Warnungen gehen auf die\n"
+        "Standardfehlerausgabe, bei einem Fehler wird nichts geschrieben.\n"
+        "\n"
+        "Rückgabewerte: 0 erfolgreich, 1 falscher Aufruf, keine Dateien oder ein Fehler\n"
+        "der Prüfung, 2 eine Datei konnte nicht gelesen oder geschrieben werden.\n");
 }
 
 } // namespace kettwerk::cli

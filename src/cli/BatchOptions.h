@@ -12,6 +12,9 @@ struct BatchOptions
     std::optional<QString> listSource; // a path, or "-" for standard input
     std::optional<QString> mapkeys;
     std::optional<QString> outFolder;
+    QStringList configFiles; // further files that define mapkeys
+    bool check = false;      // report the findings, write nothing
+    bool strict = false;     // warnings count as errors
     bool print = false;
     bool installAuto = false;
     bool help = false;

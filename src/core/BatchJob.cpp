@@ -76,6 +76,8 @@ void BatchJob::restore(const platform::SettingsStore& settings)
     setWorkingFolder(settings.get(settings::kWorkingFolder, initial));
     m_functionBlock = settings.get(settings::kFunctionBlock, m_functionBlock);
     m_mapkeyNames = settings.get(settings::kMapkeyNames, settings::kDefaultMapkeyNames);
+    m_furtherConfigFiles =
+        settings.get(settings::kFurtherConfigFiles, {}).split(u'\n', Qt::SkipEmptyParts);
 }
 
 JobResult BatchJob::store(platform::SettingsStore& settings) const
@@ -88,6 +90,7 @@ JobResult BatchJob::store(platform::SettingsStore& settings) const
 JobResult BatchJob::storeMapkeyNames(platform::SettingsStore& settings) const
 {
     settings.set(settings::kMapkeyNames, m_mapkeyNames);
+    settings.set(settings::kFurtherConfigFiles, m_furtherConfigFiles.join(u'\n'));
     QString error;
     if (!settings.sync(&error))
         return JobResult::failure(error);
@@ -149,6 +152,37 @@ QString BatchJob::batchFilePath() const
 {
     return joinFolderAndName(m_workingFolder, QString::fromUtf16(kBatchFileName),
                              platform::pathSeparator());
+}
+
+QStringList BatchJob::lookupFiles() const
+{
+    return mapkeyLookupFiles(m_workingFolder, m_furtherConfigFiles);
+}
+
+MapkeyDefinitions BatchJob::readDefinitions(QStringList* warnings) const
+{
+    MapkeyDefinitions definitions;
+    for (const QString& file : lookupFiles())
+        definitions.addFile(file, warnings);
+    return definitions;
+}
+
+QList<Finding> BatchJob::check() const
+{
+    QList<Finding> findings;
+    for (const QString& unsafe : unsafeText())
+        findings.append({Finding::Error, unsafe, -1});
+    QStringList unreadable;
+    const MapkeyDefinitions definitions = readDefinitions(&unreadable);
+    for (const QString& warning : unreadable)
+        findings.append({Finding::Warning, warning, -1});
+    findings += checkBatch(m_composedSelection, m_composedMapkeyNames, definitions, lookupFiles());
+    return findings;
+}
+
+QList<Finding> BatchJob::checkFileNames(const QStringList& selection)
+{
+    return checkBatch(selection, QString(), MapkeyDefinitions(), {});
 }
 
 JobResult BatchJob::refusal() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BatchCheck.h"
 #include "BatchText.h"
 #include "ConfigInstaller.h"
 
@@ -47,7 +48,8 @@ public:
     // Stores the three values; false with a German message naming the store
     // when it cannot be written.
     JobResult store(platform::SettingsStore& settings) const;
-    // Stores the mapkey names alone, as OK in the mapkey window does.
+    // Stores what the user entered in the mapkey window (the names and the
+    // further config.pro files), as its OK does.
     JobResult storeMapkeyNames(platform::SettingsStore& settings) const;
 
     // The names Pro/ENGINEER opens, as a hand-over or a list file gave them.
@@ -87,6 +89,21 @@ public:
     QString configFilePath() const;
     ConfigInstallResult installAutoMapkey() const;
 
+    // Further config.pro files that define the user's mapkeys, besides the
+    // one of the working folder and the one in the home folder.
+    const QStringList& furtherConfigFiles() const { return m_furtherConfigFiles; }
+    void setFurtherConfigFiles(const QStringList& files) { m_furtherConfigFiles = files; }
+    // Every file the check looks in, and what they define. Unreadable
+    // files are named in `warnings`.
+    QStringList lookupFiles() const;
+    MapkeyDefinitions readDefinitions(QStringList* warnings) const;
+    // What could go wrong in Pro/ENGINEER with the last composition: its
+    // file names, the mapkeys and what they call. Names that would break
+    // doit.pro itself are errors here too.
+    QList<Finding> check() const;
+    // The findings about the file names alone, which need no config.pro.
+    static QList<Finding> checkFileNames(const QStringList& selection);
+
     // Each selected name and the mapkey names that would break doit.pro: a
     // backquote ends a file name's quotes early, a control character (a line
     // break above all) would put lines of its own into the file. One line
@@ -105,6 +122,7 @@ private:
     BatchFrame m_frame;
     QString m_functionBlock;
     QString m_customSequenceTemplate;
+    QStringList m_furtherConfigFiles;
     std::optional<ComposedBatch> m_batch;
     // What the last composition was made of, for the check before writing.
     QStringList m_composedSelection;

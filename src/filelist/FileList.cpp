@@ -11,9 +11,24 @@ int FileListModel::rowCount(const QModelIndex& parent) const
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return QVariant();
-    return m_entries.at(index.row());
+    if (role == Qt::DisplayRole)
+        return m_entries.at(index.row());
+    if (role == FindingRole || role == Qt::ToolTipRole) {
+        const auto finding = m_findings.constFind(index.row());
+        return finding == m_findings.constEnd() ? QVariant() : QVariant(*finding);
+    }
+    return QVariant();
+}
+
+void FileListModel::setFindings(const QHash<qsizetype, QString>& findings)
+{
+    if (m_findings.isEmpty() && findings.isEmpty())
+        return;
+    m_findings = findings;
+    if (!m_entries.isEmpty())
+        Q_EMIT dataChanged(index(0), index(rowCount() - 1), {FindingRole, Qt::ToolTipRole});
 }
 
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
@@ -27,6 +42,7 @@ void FileListModel::replaceAll(const QStringList& entries)
 {
     beginResetModel();
     m_entries = entries;
+    m_findings.clear();
     endResetModel();
 }
 
@@ -41,6 +57,7 @@ void FileListModel::append(const QString& entry)
 void FileListModel::setText(qsizetype row, const QString& text)
 {
     m_entries[row] = text;
+    m_findings.remove(row);
     const QModelIndex changed = index(int(row));
     Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
 }
@@ -86,6 +103,11 @@ void FileList::setEntries(const QStringList& entries, bool marked)
         markAll();
 }
 
+void FileList::setFindings(const QHash<qsizetype, QString>& findings)
+{
+    m_model->setFindings(findings);
+}
+
 void FileList::markAll()
 {
     m_marks->setFlags(QList<bool>(count(), true));
@@ -117,6 +139,7 @@ void FileList::appendSuffix(const QString& suffix)
 {
     if (suffix.isEmpty())
         return;
+    m_model->setFindings({});
     m_model->rewriteAll([&suffix](QString& entry) {
         entry += suffix;
         return true;
@@ -127,6 +150,7 @@ void FileList::stripSuffix(const QString& suffix)
 {
     if (suffix.isEmpty())
         return;
+    m_model->setFindings({});
     m_model->rewriteAll([&suffix](QString& entry) {
         if (!entry.endsWith(suffix, Qt::CaseSensitive))
             return false;

@@ -3,6 +3,7 @@
 #include "MarkStore.h"
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -20,6 +21,9 @@ class FileListModel : public QAbstractListModel
 public:
     explicit FileListModel(QObject* parent = nullptr);
 
+    // The finding of the check about an entry, for a view to mark it.
+    static constexpr int FindingRole = Qt::UserRole + 1;
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -28,6 +32,8 @@ public:
     void replaceAll(const QStringList& entries);
     void append(const QString& entry);
     void setText(qsizetype row, const QString& text);
+    // Replaces every finding; rows not named have none.
+    void setFindings(const QHash<qsizetype, QString>& findings);
 
     // Calls `rewrite` on every entry in order; it returns true when it changed
     // the entry. One dataChanged covers the whole list, because row-by-row
@@ -43,6 +49,7 @@ public:
 
 private:
     QStringList m_entries;
+    QHash<qsizetype, QString> m_findings;
 };
 
 // The user's working list of files: ordered entries (repeats allowed), each
@@ -79,6 +86,10 @@ public:
 
     void markAll();
     void unmarkAll();
+    // Marks entries with what the check found about them; every change of
+    // the entries takes the findings away.
+    void setFindings(const QHash<qsizetype, QString>& findings);
+
     // Sets every mark at once: entry i is marked when marks[i] is true.
     // Entries beyond the end of `marks` end up unmarked.
     void setMarks(const QList<bool>& marks);

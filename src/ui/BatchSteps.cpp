@@ -59,8 +59,18 @@ void BatchSteps::onMapkeyButtonClicked()
 {
     // A second click shows the open window again, with what it holds.
     if (!isLoaded(m_mapkeyWindow)) {
-        m_mapkeyWindow = new MapkeyWindow(m_job.mapkeyNames(), m_window);
+        QStringList unreadable; // the check before writing names them
+        m_mapkeyWindow =
+            new MapkeyWindow(m_job.mapkeyNames(), m_job.readDefinitions(&unreadable), m_window);
         connect(m_mapkeyWindow, &MapkeyWindow::namesEntered, this, &BatchSteps::onNamesEntered);
+        connect(m_mapkeyWindow, &MapkeyWindow::configFileAdded, this, [this](const QString& path) {
+            QStringList files = m_job.furtherConfigFiles();
+            if (!files.contains(path))
+                m_job.setFurtherConfigFiles(files << path);
+            const JobResult stored = m_job.storeMapkeyNames(m_settings);
+            if (!stored.ok)
+                Q_EMIT settingsNotStored(stored.error);
+        });
         centreOnScreen(m_mapkeyWindow);
     }
     m_mapkeyWindow->show();
@@ -74,12 +84,16 @@ void BatchSteps::onNamesEntered(const QString& names)
     const JobResult stored = m_job.storeMapkeyNames(m_settings);
     if (!stored.ok)
         Q_EMIT settingsNotStored(stored.error);
-    compose(m_job.customFunctionBlock());
+    showComposed(m_job.composeCustomSequence());
 }
 
 bool BatchSteps::compose(const QString& functionBlock)
 {
-    const JobResult result = m_job.compose(functionBlock);
+    return showComposed(m_job.compose(functionBlock));
+}
+
+bool BatchSteps::showComposed(const JobResult& result)
+{
     if (!result.ok) {
         inform(m_window, result.error);
         return false;
@@ -91,8 +105,33 @@ bool BatchSteps::compose(const QString& functionBlock)
     return true;
 }
 
+bool BatchSteps::checkAllowsWriting()
+{
+    const QList<Finding> findings = m_job.check();
+    if (findings.isEmpty())
+        return true;
+    QStringList errors;
+    QStringList warnings;
+    for (const Finding& finding : findings)
+        (finding.severity == Finding::Error ? errors : warnings).append(finding.text);
+    QStringList lines;
+    if (!errors.isEmpty())
+        lines << QStringLiteral("Fehler:") << errors;
+    if (!warnings.isEmpty())
+        lines << QStringLiteral("Warnungen:") << warnings;
+    const QString found = linesForMessageBox(lines.join(u'\n'));
+    if (!errors.isEmpty()) {
+        inform(m_window, QStringLiteral("doit.pro wurde nicht angelegt.\n") + found);
+        return false;
+    }
+    return ask(m_window, found + QStringLiteral("\n\nTrotzdem anlegen?"), true);
+}
+
 void BatchSteps::onWriteClicked()
 {
+    // Errors in names that would break doit.pro are said by the write itself.
+    if (m_job.unsafeText().isEmpty() && !checkAllowsWriting())
+        return;
     const JobResult result = m_job.writeBatchFile();
     if (!result.ok) {
         // The button stays, so that the user can put things right and try again.

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace kettwerk {
 class BatchJob;
-}
+struct JobResult;
+} // namespace kettwerk
 namespace kettwerk::platform {
 class SettingsStore;
 }
@@ -53,6 +54,10 @@ private:
     void onMapkeyButtonClicked();
     void onNamesEntered(const QString& names);
     void onWriteClicked();
+    bool showComposed(const JobResult& result);
+    // The check before writing: errors are shown and stop it, warnings are
+    // shown with the question whether to write all the same.
+    bool checkAllowsWriting();
 
     BatchJob& m_job;
     platform::SettingsStore& m_settings;

@@ -19,8 +19,30 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 namespace kettwerk::ui {
+namespace {
+
+// Draws the entries that the check found something about in red; the
+// finding itself is the entry's tool tip.
+class FindingDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(FileListModel::FindingRole).isValid()) {
+            for (const auto group : {QPalette::Active, QPalette::Inactive})
+                option->palette.setColor(group, QPalette::Text, Qt::red);
+        }
+    }
+};
+
+} // namespace
 
 FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
     : QFrame(parent), m_job(job), m_fileList(new FileList(this))
@@ -44,6 +66,7 @@ FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
     m_listView->setModel(m_fileList->model());
     m_listView->setSelectionModel(m_fileList->marks());
     m_listView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_listView->setItemDelegate(new FindingDelegate(m_listView));
     m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Uniform rows keep a list of 100,000 entries from measuring every row.
     m_listView->setUniformItemSizes(true);
@@ -209,11 +232,34 @@ void FileListPanel::onHandOverClicked()
         return;
     }
     m_job.setSelection(handOver(marked));
+    markFindings();
     hide();
     hideMenu();
     Q_EMIT statusMessage(QString::number(m_job.selection().size()) +
                          QStringLiteral(" Dateien gewählt. Mapkey kann nun erstellt werden."));
     Q_EMIT handedOver();
+}
+
+void FileListPanel::markFindings()
+{
+    // The findings concern the reduced names; every marked entry that gave
+    // such a name shows them.
+    QHash<QString, QString> byName;
+    for (const Finding& finding : BatchJob::checkFileNames(m_job.selection())) {
+        QString& text = byName[m_job.selection().at(finding.entry)];
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + finding.text;
+    }
+    QHash<qsizetype, QString> byRow;
+    if (!byName.isEmpty()) {
+        for (qsizetype row = 0; row < m_fileList->count(); ++row) {
+            if (!m_fileList->isMarked(row))
+                continue;
+            const auto found = byName.constFind(reducedName(m_fileList->text(row)));
+            if (found != byName.constEnd())
+                byRow.insert(row, *found);
+        }
+    }
+    m_fileList->setFindings(byRow);
 }
 
 void FileListPanel::paintEvent(QPaintEvent* event)

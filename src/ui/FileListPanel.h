@@ -54,6 +54,7 @@ private:
     void onSingleEntryEntered();
     void onCloseClicked();
     void onHandOverClicked();
+    void markFindings();
 
     BatchJob& m_job;
     FileList* m_fileList = nullptr;

@@ -1,16 +1,30 @@
 #include "MapkeyWindow.h"
 
 #include "Fonts.h"
+#include "MapkeyDefinitions.h"
 #include "Twips.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QFrame>
+#include <QMenu>
+#include <QStandardItemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace kettwerk::ui {
 
-MapkeyWindow::MapkeyWindow(const QString& names, QWidget* owner)
+namespace {
+
+constexpr int kNameRole = Qt::UserRole + 1;
+
+} // namespace
+
+MapkeyWindow::MapkeyWindow(const QString& names, const MapkeyDefinitions& definitions,
+                           QWidget* owner)
     : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frm_mapkeyneu"));
@@ -47,9 +61,92 @@ MapkeyWindow::MapkeyWindow(const QString& names, QWidget* owner)
     placeTwips(ok, 960, 1320, 1815, 375);
 
     buildHint();
+    offerNames(definitions);
     setTabOrder(m_namesField, ok);
     connect(ok, &QPushButton::clicked, this, &MapkeyWindow::onOkClicked);
-    connect(m_namesField, &QLineEdit::returnPressed, this, &MapkeyWindow::onOkClicked);
+    connect(m_namesField, &QLineEdit::returnPressed, this, [this] {
+        // Enter in the offered names picks one; only a plain Enter means OK.
+        if (!m_completer->popup()->isVisible())
+            onOkClicked();
+    });
+}
+
+void MapkeyWindow::offerNames(const MapkeyDefinitions& definitions)
+{
+    m_offered = new QStandardItemModel(this);
+    for (const QString& name : definitions.names()) {
+        const Definition* definition = definitions.find(name);
+        auto* item = new QStandardItem(definition->description.isEmpty()
+                                           ? name
+                                           : name + QStringLiteral("  –  ") +
+                                                 definition->description);
+        item->setData(name, kNameRole);
+        m_offered->appendRow(item);
+    }
+    m_completer = new QCompleter(m_offered, this);
+    m_completer->setCompletionRole(kNameRole);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setWidget(m_namesField);
+    connect(m_namesField, &QLineEdit::textEdited, this, &MapkeyWindow::onTextEdited);
+    connect(m_completer, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) { onNamePicked(index.data(kNameRole).toString()); });
+    // The field's own menu gains a way to name further config.pro files.
+    m_namesField->installEventFilter(this);
+}
+
+qsizetype MapkeyWindow::currentNameStart() const
+{
+    const QString before = m_namesField->text().left(m_namesField->cursorPosition());
+    const qsizetype separator = before.lastIndexOf(QStringLiteral(";%"));
+    return separator < 0 ? 0 : separator + 2;
+}
+
+void MapkeyWindow::onTextEdited()
+{
+    const qsizetype start = currentNameStart();
+    const QString typed = m_namesField->text().mid(start, m_namesField->cursorPosition() - start);
+    m_completer->setCompletionPrefix(typed);
+    if (typed.isEmpty() || m_completer->completionCount() == 0) {
+        m_completer->popup()->hide();
+        return;
+    }
+    m_completer->complete();
+}
+
+void MapkeyWindow::onNamePicked(const QString& name)
+{
+    // The picked name takes the place of the one being typed, up to the next item.
+    QString text = m_namesField->text();
+    const qsizetype start = currentNameStart();
+    qsizetype end = text.indexOf(u';', start);
+    if (end < 0)
+        end = text.size();
+    text.replace(start, end - start, name);
+    m_namesField->setText(text);
+    m_namesField->setCursorPosition(int(start + name.size()));
+}
+
+bool MapkeyWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_namesField && event->type() == QEvent::ContextMenu) {
+        QMenu* menu = m_namesField->createStandardContextMenu();
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("Weitere config.pro mit Mapkeys hinzufügen …"), this,
+                        &MapkeyWindow::onAddConfigFile);
+        menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+        delete menu;
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MapkeyWindow::onAddConfigFile()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("config.pro mit Mapkeys"), QString(),
+        QStringLiteral("Pro/ENGINEER-Konfiguration (*.pro);;Alle Dateien (*)"));
+    if (!path.isEmpty())
+        Q_EMIT configFileAdded(path);
 }
 
 void MapkeyWindow::buildHint()

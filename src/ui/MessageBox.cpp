@@ -27,8 +27,9 @@ public:
     }
 };
 
-// Long lists are cut to what a message box can show.
-QString shortened(const QString& text)
+} // namespace
+
+QString linesForMessageBox(const QString& text)
 {
     constexpr qsizetype kMostLines = 20;
     QStringList lines = text.split(u'\n');
@@ -40,16 +41,14 @@ QString shortened(const QString& text)
     return lines.join(u'\n');
 }
 
-} // namespace
-
 void inform(QWidget* parent, const QString& text)
 {
-    MessageBox::instance().inform(parent, shortened(text));
+    MessageBox::instance().inform(parent, linesForMessageBox(text));
 }
 
 bool ask(QWidget* parent, const QString& text, bool yesByDefault)
 {
-    return MessageBox::instance().ask(parent, shortened(text), yesByDefault);
+    return MessageBox::instance().ask(parent, linesForMessageBox(text), yesByDefault);
 }
 
 MessageBox& MessageBox::system()

@@ -24,8 +24,11 @@ public:
     static MessageBox& system();
 };
 
-// The notice through whichever message box is installed. A message box
-// shows at most about twenty lines; the rest are counted.
+// A message box shows at most about twenty lines; the rest are counted.
+QString linesForMessageBox(const QString& text);
+
+// The notice through whichever message box is installed, cut to what a
+// message box can show.
 void inform(QWidget* parent, const QString& text);
 bool ask(QWidget* parent, const QString& text, bool yesByDefault = true);
 
