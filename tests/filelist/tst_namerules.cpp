@@ -1,3 +1,5 @@
+#include "ListText.h"
+#include "NameFilter.h"
 #include "NameRules.h"
 
 #include <QTest>
@@ -5,11 +7,54 @@
 using namespace kettwerk;
 using namespace Qt::StringLiterals;
 
+static bool matches(const char* filter, const char* name)
+{
+    return NameFilter(QString::fromUtf8(filter)).matches(QString::fromUtf8(name));
+}
+
+// How a pasted text becomes entries, how the browser filters names, and how
+// an entry is cut into the name that Pro/ENGINEER is told to open.
 class NameRulesTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void lines()
+    {
+        QCOMPARE(splitLines(QString()), QStringList());
+        QCOMPARE(splitLines(u"a\r\nb\rc\nd"_s), (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
+        // LF CR and CR CR LF are two breaks each; a break at the end opens no line.
+        QCOMPARE(splitLines(u"a\n\rb\r\r\nc\r\n"_s),
+                 (QStringList{u"a"_s, QString(), u"b"_s, QString(), u"c"_s}));
+    }
+
+    void entries()
+    {
+        QCOMPARE(listEntries(u"Name\r\nbracket.drw\r\n\r\nplate.prt\nName\nplate.prt"_s),
+                 (QStringList{u"bracket.drw"_s, u"plate.prt"_s, u"plate.prt"_s}));
+        // Only the exact header goes; nothing is trimmed or re-encoded.
+        const QString kept =
+            u"name\nNAME\n Name\nName \nName\tRev\n   \n\tE:\\x\\Träger€\U0001F600.drw.3 "_s;
+        QCOMPARE(listEntries(kept), kept.split(u'\n'));
+    }
+
+    // Masks with * and ?, case-insensitive, whole names only.
+    void filter()
+    {
+        QVERIFY(matches("*.drw*", "bracket.drw.3"));
+        QVERIFY(!matches("*.drw", "bracket.drw.3"));
+        QVERIFY(!matches("*.drw.*", "bracket.drw"));
+        QVERIFY(!matches("art*", "part.prt"));
+        QVERIFY(matches("öL*.Drw", "ÖlTank.dRW"));
+        QVERIFY(matches("????.prt", "part.prt"));
+        QVERIFY(!matches("?????.prt", "part.prt"));
+        QVERIFY(matches("*a*b*c", "aXbYaZbc"));
+        QVERIFY(matches("a[1].drw", "a[1].drw"));
+        QVERIFY(matches("*.prt ; *.asm", "x.asm"));
+        QVERIFY(matches("", "anything"));
+        QVERIFY(matches("*.*", "README"));
+    }
+
     void pieces_data()
     {
         QTest::addColumn<QString>("entry");
@@ -38,7 +83,6 @@ private Q_SLOTS:
         row("bracket.drw.3  ", "bracket", ".drw", "bracket.drw");
         row("\tbracket.drw\t", "\tbracket", ".drw\t", "\tbracket.drw\t");
     }
-
     void pieces()
     {
         QFETCH(QString, entry);
@@ -56,13 +100,10 @@ private Q_SLOTS:
         // never repeats, blanks are not empty.
         QCOMPARE(removeRepeats({u"b"_s, {}, u"a"_s, u" "_s, u"b"_s, {}, u" "_s, u"a"_s, u"B"_s}),
                  (QStringList{u"b"_s, {}, u"a"_s, u" "_s, {}, u"B"_s}));
-    }
-
-    void handOverReducesThenDropsRepeats()
-    {
-        const QStringList marked{u"E:\\proj\\bracket.drw.3"_s, u"  "_s, u"bracket.drw.4"_s,
-                                 u"plate.prt"_s, u" "_s};
-        QCOMPARE(handOver(marked), (QStringList{u"bracket.drw"_s, {}, u"plate.prt"_s, {}}));
+        // The hand-over reduces first, then drops repeats.
+        QCOMPARE(handOver({u"E:\\proj\\bracket.drw.3"_s, u"  "_s, u"bracket.drw.4"_s,
+                           u"plate.prt"_s, u" "_s}),
+                 (QStringList{u"bracket.drw"_s, {}, u"plate.prt"_s, {}}));
     }
 };
 

@@ -19,13 +19,18 @@
 class MainWindowFixture
 {
 public:
-    void open()
+    // Opens the window as if an earlier run had left the working folder and
+    // `stored` (key, value, key, value...); an open window is closed first.
+    void open(const QStringList& stored = {})
     {
+        close();
         m_messages.texts.clear();
         m_settings.clear();
         QFile::remove(file(QStringLiteral("doit.pro")));
         QFile::remove(file(QStringLiteral("config.pro")));
         storeSetting(kettwerk::settings::kWorkingFolder, m_folder.path());
+        for (qsizetype i = 0; i + 1 < stored.size(); i += 2)
+            storeSetting(stored.at(i), stored.at(i + 1));
         window = std::make_unique<kettwerk::ui::MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -33,7 +38,8 @@ public:
 
     void close()
     {
-        window->close();
+        if (window)
+            window->close();
         window.reset();
     }
 
@@ -49,7 +55,7 @@ public:
     kettwerk::BatchJob& job() { return window->job(); }
     kettwerk::FileList& files() { return window->fileList(); }
     QStringList messages() const { return m_messages.texts; }
-    void clearMessages() { m_messages.texts.clear(); }
+    QString settingsFile() const { return m_settings.file(); }
 
     // Opens the mapkey window, types `names` and presses OK; returns the window.
     QWidget* enterMapkeys(const QString& names)

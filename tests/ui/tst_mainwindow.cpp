@@ -1,0 +1,417 @@
+#include "BlockField.h"
+#include "ExpectedBatch.h"
+#include "FileBytes.h"
+#include "FolderList.h"
+#include "HelpWindow.h"
+#include "MainWindowFixture.h"
+#include "Platform.h"
+#include "SettingsStore.h"
+#include "Templates.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTimer>
+
+using namespace kettwerk;
+using namespace Qt::StringLiterals;
+using kettwerk::ui::MainWindow;
+
+// The main window: start-up and shutdown, its panels and their moves,
+// explanations, the config.pro button, the construction panel, the info
+// window, and the road from a selection to doit.pro through the mapkey
+// window, writing and the completion window.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+    MainWindowFixture m_ui;
+    RecordingShell m_shell;
+    Installed<platform::Shell> m_shellInstalled{&m_shell};
+    SilentSound m_sound;
+    Installed<ui::Sound> m_soundInstalled{&m_sound};
+
+    void hover(const char* name, QPoint at = {2, 2})
+    {
+        QWidget* widget = name ? m_ui.find(name) : m_ui.window.get();
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &move);
+    }
+    QString explanation() { return m_ui.find<QLabel>("Erklaer")->text(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_shell.opened.clear();
+        m_ui.open();
+    }
+    void cleanup() { m_ui.close(); }
+
+    void startsWithItsDesignedLayout()
+    {
+        QCOMPARE(m_ui.window->windowTitle(), u"Kettwerk für Wildfire 2.0"_s);
+        QCOMPARE(m_ui.text("lbl_status"), u"Bitte Dateien wählen"_s);
+        QCOMPARE(m_ui.text("txt_pro"), m_ui.folder()); // as stored
+        QCOMPARE(m_ui.find<QLabel>("lbl_user")->text(), platform::loginName());
+        QVERIFY(m_ui.find("Frame3")->isVisible());
+        for (const char* hidden : {"cmd_fcreate", "Frame2", "Frame1", "kontextmenue", "txt_hand"})
+            QVERIFY2(!m_ui.find(hidden)->isVisible(), hidden);
+        QCOMPARE(m_ui.window->minimumSize(), m_ui.window->maximumSize()); // cannot be resized
+        QVERIFY(m_ui.messages().isEmpty());
+    }
+
+    void multiLineFunctionBlockRoundTrips()
+    {
+        // Mixed line ends must come back exactly as stored.
+        const QString block = u"`;\\\r\nmapkey(continued) ~ eins;\\\nzwei\r\n\r\ndrei"_s;
+        m_ui.open({settings::kFunctionBlock, block});
+        QCOMPARE(m_ui.find<ui::BlockField>("txt_individ")->text(), block);
+        m_ui.close();
+        QCOMPARE(platform::SettingsStore().get(settings::kFunctionBlock, {}), block);
+    }
+
+    void shutdownStoresTheMapkeyNames_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QVariant>("shown"); // invalid: window never opened
+        QTest::addColumn<QString>("expected");
+        const QString key = settings::kMapkeyNames;
+        QTest::newRow("never opened, absent") << QStringList() << QVariant() << u"ds"_s;
+        QTest::newRow("never opened, stored")
+            << QStringList{key, u"+;%bb;"_s} << QVariant() << u"+;%bb;"_s;
+        QTest::newRow("never opened, stored empty")
+            << QStringList{key, {}} << QVariant() << QString();
+        QTest::newRow("open with an edit")
+            << QStringList{key, u"old"_s} << QVariant(u"shown"_s) << u"shown"_s;
+    }
+    void shutdownStoresTheMapkeyNames()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QVariant, shown);
+        QFETCH(QString, expected);
+        m_ui.open(stored);
+        m_ui.find<QLineEdit>("txt_pro")->setText(u"typed/folder"_s);
+        if (shown.isValid()) {
+            m_ui.press("cmd_mapkey");
+            control<QLineEdit>(openWindow("frm_mapkeyneu"), "txt_mapkeyname")
+                ->setText(shown.toString());
+        }
+        m_ui.press("img_exit");
+        QVERIFY(!m_ui.window->isVisible());
+        QVERIFY(!openWindow("frm_mapkeyneu"));
+        const platform::SettingsStore store;
+        QCOMPARE(store.get(settings::kMapkeyNames, u"absent"_s), expected);
+        QCOMPARE(store.get(settings::kWorkingFolder, {}), u"typed/folder"_s);
+    }
+
+    void settingsThatCannotBeStoredAreReportedOnce()
+    {
+        // A folder where the settings file belongs stops every user, root too.
+        const QString file = m_ui.settingsFile();
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
+        m_ui.press("cmd_mapkey");
+        click(control<QWidget>(openWindow("frm_mapkeyneu"), "cmd_mapkeyok"));
+        m_ui.close();
+        QVERIFY(QDir(file).removeRecursively());
+        QCOMPARE(m_ui.messages().size(), 1);
+        QVERIFY2(m_ui.messages().first().contains(QDir::toNativeSeparators(file)),
+                 qPrintable(m_ui.messages().first()));
+    }
+
+    // In twips: window 8000 wide, bar at 4405, panel 6255 x 4335; only a panel
+    // that would reach past a limit is pulled back.
+    void rightClickPlaceIsClamped_data()
+    {
+        QTest::addColumn<QPoint>("click");
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("far right and low") << QPoint(7500, 3000) << QPoint(1745, 70);
+        QTest::newRow("top left") << QPoint(100, 50) << QPoint(100, 50);
+        QTest::newRow("just too low") << QPoint(100, 100) << QPoint(100, 70);
+        QTest::newRow("exactly at both limits") << QPoint(1745, 70) << QPoint(1745, 70);
+        QTest::newRow("one past the width") << QPoint(1746, 0) << QPoint(1745, 0);
+    }
+    void rightClickPlaceIsClamped()
+    {
+        QFETCH(QPoint, click);
+        QFETCH(QPoint, place);
+        QCOMPARE(MainWindow::fileListPanelPlace(click), place);
+    }
+
+    void panelsMoveShowAndHide()
+    {
+        QWidget* panel = m_ui.find("Frame3");
+        const QPoint start = panel->pos();
+        QCOMPARE(start, QPoint(67, 40)); // 1000, 600 twips
+        // Only a right click on the bare window surface moves the panel.
+        QTest::mouseClick(m_ui.window.get(), Qt::LeftButton, {}, QPoint(500, 200));
+        QTest::mouseClick(m_ui.find("Label6"), Qt::RightButton, {}, QPoint(3, 3));
+        QCOMPARE(panel->pos(), start);
+
+        m_ui.find("kontextmenue")->show();
+        m_ui.press("img_ex3");
+        QVERIFY(!panel->isVisible());
+        QVERIFY(m_ui.find("kontextmenue")->isHidden());
+        QTest::mouseClick(m_ui.window.get(), Qt::RightButton, {}, QPoint(500, 200));
+        QCOMPARE(panel->pos(), QPoint(116, 5)); // 1745, 70 twips: moved while hidden
+
+        m_ui.enterMapkeys(u"rt"_s);
+        QVERIFY(m_ui.find("cmd_fcreate")->isVisible());
+        m_ui.press("img_files");
+        QCOMPARE(panel->pos(), QPoint(16, 64)); // 240, 960 twips
+        QVERIFY(panel->isVisible());
+        QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
+        QVERIFY(m_ui.job().batch()); // reopening the list keeps the batch
+
+        // The bare bottom bar hides and shows the config.pro button; its labels do not.
+        QWidget* bar = m_ui.find("Frame4");
+        const QPoint bare(466, 13);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bare);
+        QVERIFY(!m_ui.find("cmd_auto")->isVisible());
+        QTest::mouseClick(m_ui.find("lbl_user"), Qt::RightButton, {}, QPoint(2, 2));
+        QVERIFY(!m_ui.find("cmd_auto")->isVisible());
+        QTest::mouseClick(bar, Qt::RightButton, {}, bare);
+        QVERIFY(m_ui.find("cmd_auto")->isVisible());
+    }
+
+    void chosenFolderBecomesTheWorkingFolder()
+    {
+        m_ui.press("Label7");
+        QWidget* chooser = m_ui.find("Frame6");
+        QVERIFY(chooser->isVisible());
+        // Directly above the bottom bar, flush with its left edge.
+        QCOMPARE(chooser->geometry().bottomLeft() + QPoint(0, 1),
+                 m_ui.find("Frame4")->geometry().topLeft());
+        // Opened and confirmed at once: the folder it started on, unchanged.
+        m_ui.press("cmd_ok");
+        QCOMPARE(m_ui.text("txt_pro"), m_ui.folder());
+
+        const QString chosen = m_ui.file(u"chosen"_s);
+        QVERIFY(QDir().mkpath(chosen));
+        m_ui.press("Label7");
+        QVERIFY(m_ui.find<ui::FolderList>("Dir2")->setPath(chosen));
+        m_ui.press("cmd_ok");
+        QVERIFY(!chooser->isVisible());
+        QCOMPARE(m_ui.text("txt_pro"), chosen);
+        QCOMPARE(m_ui.job().workingFolder(), chosen);
+    }
+
+    void explanationsFollowThePointer()
+    {
+        hover("img_exit");
+        QCOMPARE(explanation(), u"Das Programm verlassen"_s);
+        // Panels and the bar have no explanation and leave it; the bare surface clears it.
+        hover("Frame4");
+        hover("List_File1");
+        QCOMPARE(explanation(), u"Das Programm verlassen"_s);
+        hover(nullptr, QPoint(500, 200));
+        QCOMPARE(explanation(), QString());
+
+        // The config.pro button names the folder of this moment, blanks as designed.
+        m_ui.find<QLineEdit>("txt_pro")->setText(u"/pro/work"_s);
+        hover("cmd_auto");
+        QCOMPARE(explanation(),
+                 u"Mit dieser Funktion wird der config.pro der Mapkey auto zugewiesen. Die "
+                 "config.pro liegt im Verzeichnis: /pro/work Mit der Tastenfolge >> auto <<  "
+                 "-eingegeben in der Pro/ENGINEER Oberfläche-  wird die Datei doit.pro geladen "
+                 "und ausgeführt."_s);
+        // Every explained control has a text of its own.
+        QStringList seen;
+        for (const char* name :
+             {"cmd_fcreate", "cmd_mapkey", "lbl_status", "Image1", "img_files", "Label7"}) {
+            hover(name);
+            QVERIFY2(!explanation().isEmpty() && !seen.contains(explanation()), name);
+            seen.append(explanation());
+        }
+    }
+
+    void configButtonInstallsAndReports()
+    {
+        const QString created = u"Es wurde eine Datei config.pro angelegt"_s;
+        const QString added = u"Der Mapkey auto wurde Ihrer config.pro hinzugefügt !"_s;
+        m_ui.press("cmd_auto");
+        QCOMPARE(m_ui.messages(), (QStringList{created, added}));
+        QCOMPARE(m_ui.text("lbl_status"), u"Datei lesen..."_s);
+        QCOMPARE(readBytes(m_ui.file(u"config.pro"_s)), kAutoBlock);
+        m_ui.press("cmd_auto");
+        QCOMPARE(m_ui.messages(), (QStringList{created, added, added}));
+        const QString missing = m_ui.file(u"no/such"_s);
+        m_ui.find<QLineEdit>("txt_pro")->setText(missing);
+        m_ui.press("cmd_auto");
+        QCOMPARE(m_ui.messages().size(), 4);
+        QVERIFY(m_ui.messages().last().contains(missing));
+    }
+
+    void constructionPanelComposesAndReplaces()
+    {
+        QTest::keyClick(m_ui.window.get(), Qt::Key_K, Qt::ControlModifier);
+        QWidget* panel = m_ui.find("Frame1");
+        QVERIFY(panel->isVisible());
+        auto* block = m_ui.find<ui::BlockField>("txt_individ");
+        // Replace-all ends even for a replacement that holds the search text.
+        block->setPlainText(u"`;\\\nmapkey(continued) ~ x;\\\n"_s);
+        m_ui.find<QLineEdit>("txt_ers1")->setText(u"x"_s);
+        m_ui.find<QLineEdit>("txt_ers2")->setText(u"xx"_s);
+        m_ui.press("cmd_replace");
+        QCOMPARE(block->text(), u"`;\\\r\nmapkey(continued) ~ xx;\\\r\n"_s);
+
+        // An open step too short to be joined composes nothing and keeps the panel.
+        auto* open = m_ui.find<ui::BlockField>("txt_open");
+        open->setPlainText(u"`"_s);
+        m_ui.press("cmd_individ");
+        QCOMPARE(m_ui.messages().size(), 1);
+        QVERIFY(!m_ui.job().batch());
+        QVERIFY(panel->isVisible());
+
+        open->setPlainText(templates::openStep().replace(u"\r\n"_s, u"\n"_s));
+        m_ui.job().setSelection({u"a.drw"_s});
+        m_ui.press("cmd_individ");
+        QVERIFY(!panel->isVisible());
+        QVERIFY(m_ui.find("cmd_fcreate")->isVisible());
+        QVERIFY(m_ui.job().batch()->bytes().endsWith(
+            "`a.drw`;\\\r\nmapkey(continued) ~ xx;\\\r\nmapkey(continued) ~ ;\r\n\r\n"));
+    }
+
+    void infoWindowOpensOnceBesideTheMainWindow()
+    {
+        m_ui.press("Image1");
+        m_ui.press("Image1");
+        int open = 0;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            open += window->objectName() == u"frm_help"_s && window->isVisible();
+        QCOMPARE(open, 1);
+        QPointer<QWidget> info = openWindow("frm_help");
+        QVERIFY(QTest::qWaitForWindowExposed(info));
+        QCOMPARE(info->pos(), m_ui.window->frameGeometry().topLeft() + QPoint(27, 27));
+
+        // A mail program that fails to open shows nothing.
+        m_shell.ok = false;
+        auto* link = control<QLabel>(info, "Label6");
+        QCOMPARE(link->text(), u"kettwerk@example.org"_s);
+        click(link);
+        QCOMPARE(m_shell.opened, QStringList{u"mailto:kettwerk@example.org"_s});
+        QVERIFY(info->isVisible());
+
+        // OK unloads it; the next one shows the designed text again.
+        control<QPlainTextEdit>(info, "Text1")->setPlainText(u"edited"_s);
+        click(control<QPushButton>(info, "cmd_ok"));
+        QTRY_VERIFY(info.isNull());
+        m_ui.press("Image1");
+        QString shown = control<QPlainTextEdit>(openWindow("frm_help"), "Text1")->toPlainText();
+        QCOMPARE(shown.replace(u'\n', u"\r\n"_s), ui::HelpWindow::usageText());
+        m_ui.window->close();
+        QTRY_VERIFY(!openWindow("frm_help"));
+    }
+
+    // Blanks at the ends of some lines and the steps' odd order are as designed.
+    void usageTextIsAsDesigned()
+    {
+        const QStringList lines = ui::HelpWindow::usageText().chopped(2).split(u"\r\n"_s);
+        QCOMPARE(lines.size(), 30);
+        QList<int> blankEnded;
+        QString steps;
+        static const QRegularExpression step(u"^(\\d)\\.\\) "_s);
+        for (int i = 0; i < lines.size(); ++i) {
+            if (lines[i].endsWith(u' '))
+                blankEnded.append(i + 1);
+            steps += step.match(lines[i]).captured(1);
+        }
+        QCOMPARE(blankEnded, (QList<int>{1, 6, 11, 15, 20, 21, 25, 29}));
+        QCOMPARE(steps, u"12354"_s);
+    }
+
+    void writesTheBatchForOneFileByteForByte()
+    {
+        m_ui.job().setSelection({u"a.drw"_s});
+        m_ui.enterMapkeys(u"rt"_s);
+        QTRY_VERIFY(!openWindow("frm_mapkeyneu"));
+        QCOMPARE(m_ui.text("lbl_status"), u"Die Datei doit.pro kann nun erzeugt werden. Diese kann "
+                                          "in Pro/E als Konfigurationsdatei eingelesen werden"_s);
+        QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, {}), u"rt"_s);
+
+        m_sound.played.clear();
+        m_ui.press("cmd_fcreate");
+        QCOMPARE(readBytes(m_ui.file(u"doit.pro"_s)), oneDrawingWithRt() + "\r\n");
+        QCOMPARE(m_ui.text("lbl_status"), u"Datei doit.pro wurde gespeichert !"_s);
+        QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
+        QVERIFY(openWindow("frm_ok"));
+        QCOMPARE(m_sound.played, QStringList{u"MAPKEY.WAV"_s});
+        QVERIFY(m_ui.messages().isEmpty());
+    }
+
+    void mapkeyWindowLoadsOnceAndCloseButtonDoesNothing()
+    {
+        m_ui.press("cmd_mapkey");
+        QWidget* window = openWindow("frm_mapkeyneu");
+        auto* names = control<QLineEdit>(window, "txt_mapkeyname");
+        QCOMPARE(names->text(), u"ds"_s); // nothing stored yet
+        names->setText(u"typed"_s);
+        m_ui.press("cmd_mapkey"); // shown again, not loaded anew
+        QCOMPARE(openWindow("frm_mapkeyneu"), window);
+        QCOMPARE(names->text(), u"typed"_s);
+        window->close();
+        QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
+        QVERIFY(!m_ui.job().batch());
+        QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, u"absent"_s), u"absent"_s);
+
+        // OK keeps the names for the next opening.
+        m_ui.enterMapkeys(u"+;%bb;%00;"_s);
+        QTRY_VERIFY(!openWindow("frm_mapkeyneu"));
+        m_ui.press("cmd_mapkey");
+        QCOMPARE(control<QLineEdit>(openWindow("frm_mapkeyneu"), "txt_mapkeyname")->text(),
+                 u"+;%bb;%00;"_s);
+    }
+
+    void completionWindowCloses_data()
+    {
+        QTest::addColumn<QString>("by");
+        QTest::newRow("timer") << u"Timer1"_s;
+        QTest::newRow("picture") << u"img_fertig"_s;
+        QTest::newRow("small icon") << u"img_ex6"_s;
+        QTest::newRow("edit") << u"cmd_edit"_s;
+    }
+    void completionWindowCloses()
+    {
+        QFETCH(QString, by);
+        m_ui.enterMapkeys(u"rt"_s); // an empty selection composes too
+        m_ui.press("cmd_fcreate");
+        QWidget* done = openWindow("frm_ok");
+        QVERIFY(done);
+        auto* timer = control<QTimer>(done, "Timer1");
+        QCOMPARE(timer->interval(), 4000);
+        QVERIFY(timer->isActive());
+        // "Datei editieren" opens doit.pro in the folder of this moment.
+        m_ui.find<QLineEdit>("txt_pro")->setText(u"/elsewhere"_s);
+        if (by == u"Timer1"_s) {
+            QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+        } else {
+            timer->stop(); // only the click may close it now
+            click(done->findChild<QWidget*>(by));
+        }
+        QTRY_VERIFY(!openWindow("frm_ok"));
+        QCOMPARE(m_shell.opened,
+                 by == u"cmd_edit"_s ? QStringList{u"/elsewhere/doit.pro"_s} : QStringList());
+    }
+
+    // Why the write fails is told apart by BatchJob's own cases; here, how
+    // the window reacts.
+    void failedWriteIsReportedAndChangesNothing()
+    {
+        const QString working = m_ui.file(u"asdir"_s);
+        QVERIFY(QDir().mkpath(working + u"/doit.pro"_s));
+        m_ui.find<QLineEdit>("txt_pro")->setText(working);
+        m_ui.enterMapkeys(u"rt"_s);
+        const QString composedStatus = m_ui.text("lbl_status");
+        m_ui.press("cmd_fcreate");
+        QCOMPARE(m_ui.messages().size(), 1);
+        QVERIFY2(m_ui.messages().first().contains(working), qPrintable(m_ui.messages().first()));
+        QCOMPARE(m_ui.text("lbl_status"), composedStatus);
+        QVERIFY(m_ui.find("cmd_fcreate")->isVisible());
+        QVERIFY(!openWindow("frm_ok"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
