@@ -1,4 +1,6 @@
 #include "BatchJob.h"
+#include "EightBitCodec.h"
+#include "ExpectedBatch.h"
 #include "FileBytes.h"
 #include "Paths.h"
 #include "Platform.h"
@@ -6,20 +8,79 @@
 #include "SettingsStore.h"
 #include "Templates.h"
 #include "TestEnvironment.h"
+#include "TextReplace.h"
 
+#include <QDirIterator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 using namespace kettwerk;
 using namespace Qt::StringLiterals;
 
-// The batch job as both front ends use it: start values, paths, composing
-// and writing doit.pro.
+namespace {
+
+ComposedBatch composed(const QStringList& selection, const QString& names)
+{
+    const QString block = replaceAll(templates::customSequenceTemplate(),
+                                     QString::fromUtf16(templates::kPlaceholder), names);
+    return ComposedBatch(BatchFrame::stored(), selection, block, platform::Windows1252Codec());
+}
+
+// A device that takes `room` bytes and then refuses, like a full disk.
+class FullDevice : public QIODevice
+{
+public:
+    explicit FullDevice(qint64 room) : m_room(room) { open(WriteOnly); }
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        if (size > m_room)
+            return -1;
+        m_room -= size;
+        return size;
+    }
+
+private:
+    qint64 m_room;
+};
+
+// Every entry below `folder`, sorted: its path, its kind and a file's bytes.
+QStringList snapshot(const QString& folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        const QString kind = info.isSymLink() ? u"-> "_s + info.symLinkTarget()
+                             : info.isDir()   ? u"/"_s
+                             : info.isFile()
+                                 ? u"= "_s + QString::fromLatin1(readBytes(it.filePath()))
+                                 : u"(pipe or device)"_s;
+        entries.append(QDir(folder).relativeFilePath(it.filePath()) + u' ' + kind);
+    }
+    entries.sort();
+    return entries;
+}
+
+constexpr QFile::Permissions kOwnerAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                         QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+
+enum Fault { MissingFolder, PathIsFolder, PathIsPipe, ReadOnlyFile, UnreadableFile, LockedFolder };
+
+} // namespace
+
+// The batch job as both front ends use it: start values, paths, the bytes of
+// doit.pro (header, per file the open step, the name and the function block,
+// the closing line and one more CR LF), writing them, and installing the
+// auto mapkey into config.pro.
 class TestBatchJob : public QObject
 {
     Q_OBJECT
@@ -110,7 +171,8 @@ private Q_SLOTS:
         QVERIFY(written.contains("`Inputname` `a.drw`;\\\r\nmapkey(continued) ~ Activate "
                                  "`file_open` `Open`;%ds;\\\r\n"));
         QVERIFY(written.endsWith("mapkey(continued) ~ ;\r\n\r\n"));
-        QCOMPARE(entries(m_work.path()), QStringList{u"doit.pro"_s});
+        QCOMPARE(snapshot(m_work.path()),
+                 QStringList{u"doit.pro = "_s + QString::fromLatin1(written)});
     }
 
     void failedWriteLeavesTheEarlierFile_data()
@@ -130,14 +192,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(writeBytes(dir.filePath(u"doit.pro"_s), "earlier"));
         QVERIFY(QDir().mkpath(dir.filePath(u"sub/doit.pro"_s)));
+        const QStringList before = snapshot(dir.path());
         const JobResult result = write(dir.filePath(folder), name);
         QVERIFY(!result.ok);
         const QString path = QDir::toNativeSeparators(dir.filePath(folder + u"/doit.pro"_s));
         QVERIFY2(result.error.contains(path) && result.error.contains(reason),
                  qPrintable(result.error));
-        QCOMPARE(readBytes(dir.filePath(u"doit.pro"_s)), QByteArray("earlier"));
-        QCOMPARE(entries(dir.path()), (QStringList{u"doit.pro"_s, u"sub"_s}));
-        QCOMPARE(entries(dir.filePath(u"sub"_s)), QStringList{u"doit.pro"_s});
+        QCOMPARE(snapshot(dir.path()), before);
     }
 
     void fullDiskLeavesTheEarlierFile()
@@ -152,13 +213,13 @@ private Q_SLOTS:
         small.rlim_cur = 200;
         const QString path = m_work.filePath(u"doit.pro"_s);
         QVERIFY(writeBytes(path, "earlier"));
+        const QStringList before = snapshot(m_work.path());
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         const JobResult result = write(m_work.path(), u"a.drw"_s);
         setrlimit(RLIMIT_FSIZE, &old);
         QVERIFY(!result.ok);
         QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
-        QCOMPARE(readBytes(path), QByteArray("earlier"));
-        QCOMPARE(entries(m_work.path()), QStringList{u"doit.pro"_s});
+        QCOMPARE(snapshot(m_work.path()), before);
 #else
         QSKIP("File size limits are a POSIX feature");
 #endif
@@ -177,6 +238,222 @@ private Q_SLOTS:
         QVERIFY(job.compose(u"`;\\\r\n"_s).ok);
         QCOMPARE(job.batch()->bytes(),
                  QByteArray("mapkey doit ~ ;\\\r\nmapkey(continued) ~ ;\r\n\r\n"));
+    }
+
+    void createsThroughALinkAndAppendsEveryTime()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(u"work"_s) && QDir(dir.path()).mkdir(u"shared"_s));
+        const QString target = dir.filePath(u"shared/real.pro"_s);
+        const QString link = dir.filePath(u"work/config.pro"_s);
+        QVERIFY(QFile::link(target, link)); // dangling: config.pro is still missing
+        ConfigInstallResult result = installAutoMapkey(link);
+        QVERIFY2(result.ok && result.created && result.error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(readBytes(target), kAutoBlock);
+        result = installAutoMapkey(link);
+        QVERIFY2(result.ok && !result.created, qPrintable(result.error));
+        QCOMPARE(
+            snapshot(dir.path()),
+            (QStringList{u"shared /"_s,
+                         u"shared/real.pro = "_s + QString::fromLatin1(kAutoBlock + kAutoBlock),
+                         u"work /"_s, u"work/config.pro -> "_s + target}));
+    }
+
+    void linesAreCopiedWithCrLf_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("copied");
+        QTest::newRow("empty file") << QByteArray() << QByteArray();
+        QTest::newRow("lone LF") << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("lone CR") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QByteArray("a\r\n\r\nb\r\n");
+        QTest::newRow("mixed, empty lines, last without end")
+            << QByteArray("a\r\n\r\nb\n\nc\r\rd") << QByteArray("a\r\n\r\nb\r\n\r\nc\r\n\r\nd\r\n");
+        const QByteArray kept = "\xef\xbb\xbf a ;\\ \r\n\t\r\n";
+        QTest::newRow("BOM, blanks and tabs") << kept << kept;
+        QByteArray other; // every byte value but CR and LF, so none of them can end a line
+        for (int b = 0; b < 256; ++b)
+            other += b == '\r' || b == '\n' ? QByteArray() : QByteArray(1, char(b));
+        QTest::newRow("every other byte value")
+            << other + "\r\n" + other << other + "\r\n" + other + "\r\n";
+    }
+    void linesAreCopiedWithCrLf()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, copied);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.pro"_s);
+        QVERIFY(writeBytes(path, before));
+        const ConfigInstallResult result = installAutoMapkey(path);
+        QVERIFY2(result.ok && !result.created, qPrintable(result.error));
+        QCOMPARE(readBytes(path), copied + kAutoBlock);
+    }
+
+    void failureLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("folder missing") << int(MissingFolder);
+        QTest::newRow("path is a folder") << int(PathIsFolder);
+#ifdef Q_OS_UNIX
+        QTest::newRow("path is a pipe") << int(PathIsPipe);
+#endif
+        QTest::newRow("read-only file") << int(ReadOnlyFile);
+        QTest::newRow("unreadable file") << int(UnreadableFile);
+        QTest::newRow("unwritable folder") << int(LockedFolder);
+    }
+    void failureLeavesEverythingAsItWas()
+    {
+        QFETCH(int, fault);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(u"work"_s);
+        QString path = folder + u"/config.pro"_s;
+        QVERIFY(QDir().mkdir(folder) &&
+                writeBytes(path, "! f\xfcr Pro/E\r\nmapkey a ~ ;\n\x80\xff"));
+        if (fault == MissingFolder)
+            path = dir.filePath(u"gone/config.pro"_s);
+        if (fault == PathIsFolder)
+            QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+#ifdef Q_OS_UNIX
+        if (fault == PathIsPipe)
+            QVERIFY(QFile::remove(path) &&
+                    ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+#endif
+        const QStringList before = snapshot(dir.path());
+
+        // Permissions go last, as the snapshot must read the file. The superuser
+        // passes them by; only where the system says so is the case skipped.
+        const QString locked = fault == LockedFolder ? folder : path;
+        const auto unlock = [&] { QFile::setPermissions(locked, kOwnerAll); };
+        const auto guard = qScopeGuard(unlock);
+        if (fault == ReadOnlyFile || fault == UnreadableFile || fault == LockedFolder) {
+            QVERIFY(QFile::setPermissions(locked, fault == UnreadableFile
+                                                      ? QFile::Permissions()
+                                                      : QFile::ReadOwner | QFile::ExeOwner));
+            const QFileInfo info(locked);
+            if (fault == UnreadableFile ? info.isReadable() : info.isWritable())
+                QSKIP("Permissions do not bind this user (superuser?)");
+        }
+
+        const ConfigInstallResult result = installAutoMapkey(path);
+        QVERIFY(!result.ok && !result.created);
+        QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)) &&
+                     !result.error.section(u"Grund:"_s, 1).trimmed().isEmpty(),
+                 qPrintable(result.error));
+        unlock();
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+
+    void linesAre2Plus11PerEntry_data()
+    {
+        QTest::addColumn<int>("entries");
+        QTest::newRow("none") << 0;
+        QTest::newRow("3") << 3;
+        QTest::newRow("40000, no cap at 32767, several chunks") << 40000;
+    }
+    void linesAre2Plus11PerEntry()
+    {
+        QFETCH(int, entries);
+        QStringList selection; // verbatim, in order, repeats kept
+        for (int i = 0; i < entries; ++i)
+            selection.append(u"E:\\proj dir\\b`%1.drw"_s.arg(i / 2));
+        const ComposedBatch batch = composed(selection, {});
+        QVERIFY(batch.encodingProblem().isEmpty());
+        QList<QByteArray> lines = batch.bytes().split('\n');
+        QCOMPARE(lines.takeLast(), QByteArray());
+        QCOMPARE(lines.takeLast(), QByteArray("\r")); // the one CR LF after the closing line
+        QCOMPARE(lines.size(), 2 + 11 * entries);
+        QCOMPARE(lines.first(), QByteArray("mapkey doit ~ ;\\\r"));
+        QCOMPARE(lines.last(), QByteArray("mapkey(continued) ~ ;\r"));
+        const QString seam = u"mapkey(continued) ~ Update `file_open` `Inputname` `%1`;\\\r"_s;
+        for (int i = 0; i < entries; ++i) {
+            QCOMPARE(lines.at(3 + 11 * i), seam.arg(selection.at(i)).toLatin1());
+            QCOMPARE(lines.at(4 + 11 * i),
+                     "mapkey(continued) ~ Activate `file_open` `Open`;%;\\\r");
+        }
+    }
+
+    void namesAreCopiedByteForByte()
+    {
+        // Blanks and tabs round a name belong to it; nothing is trimmed or quoted.
+        const QByteArray bytes = composed({u" \t a b.drw\t "_s, u"ü.prt"_s}, u"rt"_s).bytes();
+        QVERIFY(bytes.contains("`Inputname` ` \t a b.drw\t `;\\\r\n"));
+        QVERIFY(bytes.contains("`Inputname` `\xfc.prt`;\\\r\n"));
+    }
+
+    void unencodableTextIsNamed_data()
+    {
+        QTest::addColumn<QStringList>("selection");
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("named"); // empty: nothing to complain about
+        QTest::newRow("first of two file names")
+            << QStringList{u"gut.drw"_s, u"Łódź.drw"_s, u"日本.prt"_s} << u"rt"_s
+            << u"„Łódź.drw“"_s;
+        QTest::newRow("mapkey names") << QStringList{u"a.drw"_s} << u"ł"_s << u"„ł“"_s;
+        QTest::newRow("two code units")
+            << QStringList{u"a.drw"_s} << u"\U0001F600"_s << u"„\U0001F600“"_s;
+        // With no file the function block never reaches the file.
+        QTest::newRow("mapkey names, no file") << QStringList() << u"ł"_s << QString();
+    }
+    void unencodableTextIsNamed()
+    {
+        QFETCH(QStringList, selection);
+        QFETCH(QString, names);
+        QFETCH(QString, named);
+        const QString problem = composed(selection, names).encodingProblem();
+        QVERIFY2(named.isEmpty() ? problem.isEmpty() : problem.contains(named),
+                 qPrintable(problem));
+    }
+
+    void refusedWriteIsReported()
+    {
+        FullDevice full(3 << 20); // room for the first chunks, not for all
+        QVERIFY(!composed(QStringList(20000, u"bracket.drw"_s), u"rt"_s).writeTo(full));
+    }
+
+    void storedFunctionBlockClosesTheNameAndContinues()
+    {
+        const QString block = templates::storedFunctionBlock();
+        QVERIFY(block.startsWith(u"`;\\\r\nmapkey(continued) ~ Activate `file_open` `Open`;"_s));
+        QVERIFY(block.endsWith(u"`file_erase` `OK`;\\\r\n"_s));
+        QCOMPARE(block.count(u"\r\n"_s), 14); // and no lone CR or LF:
+        QCOMPARE(block.count(u'\r') + block.count(u'\n'), 28);
+    }
+
+    void replaceFirstAndAll_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<QString>("first"); // Ersetzen
+        QTest::addColumn<QString>("all");   // replaceAll
+        const auto row = [](const char* name, const char* text, const char* search,
+                            const char* replacement, const char* first, const char* all) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(search)
+                                << QString::fromUtf8(replacement) << QString::fromUtf8(first)
+                                << QString::fromUtf8(all);
+        };
+        row("at the start, twice", "abcabc", "ab", "X", "Xcabc", "XcXc");
+        row("at the very end", "xyzab", "ab", "Q", "xyzQ", "xyzQ");
+        row("none", "xyz", "ab", "Q", "xyz", "xyz");
+        row("case-sensitive", "ABAB", "ab", "rt", "ABAB", "ABAB");
+        row("shrinks to empty", "ababab", "ab", "", "abab", "");
+        // Pass after pass: a replacement that forms a new occurrence is replaced too.
+        row("aa by a", "aaaa", "aa", "a", "aaa", "a");
+        row("equal replacement ends", "abab", "ab", "ab", "abab", "abab");
+        // Would grow forever: each original occurrence once.
+        row("replacement holds search", "a-a", "a", "aa", "aa-a", "aa-aa");
+        row("empty search at the start", "abc", "", "X", "Xabc", "Xabc");
+        row("empty text stays empty", "", "", "X", "", "");
+    }
+    void replaceFirstAndAll()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, search);
+        QFETCH(QString, replacement);
+        QFETCH(QString, first);
+        QFETCH(QString, all);
+        QCOMPARE(replaceFirst(text, search, replacement), first);
+        QCOMPARE(replaceAll(text, search, replacement), all);
     }
 };
 

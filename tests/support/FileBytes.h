@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QDir>
 #include <QFile>
-#include <QStringList>
 
 // A file's bytes, or "<unreadable>" when it cannot be read.
 inline QByteArray readBytes(const QString& path)
@@ -15,10 +13,4 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// The names in a folder, hidden ones included, sorted.
-inline QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
