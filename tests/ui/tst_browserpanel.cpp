@@ -82,7 +82,6 @@ private Q_SLOTS:
         // The program was started in sub1.
         QVERIFY(QDir::setCurrent(at(u"sub1"_s)));
     }
-
     void init()
     {
         m_window = std::make_unique<QWidget>();
@@ -102,20 +101,17 @@ private Q_SLOTS:
         QVERIFY(list.setPath(m_root.path()));
         // The folders from the root down, each a level deeper, then the
         // visible subfolders one level below the open one, by name.
-        QStringList shown, expected;
+        QStringList shown, expected{QDir::toNativeSeparators(QDir::rootPath())};
         for (QTreeWidgetItemIterator it(&list); *it; ++it) {
-            int depth = 0;
+            shown << (*it)->text(0);
             for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
-                ++depth;
-            shown << QString::number(depth) + u' ' + (*it)->text(0);
+                shown.last().prepend(u' ');
         }
-        for (QDir up(m_root.path()); !up.isRoot(); up.cdUp())
-            expected.prepend(up.dirName());
-        expected.prepend(QDir::toNativeSeparators(QDir::rootPath()));
-        const qsizetype below = expected.size();
-        expected << u"locked"_s << u"sub1"_s << u"sub2"_s << u"Zed"_s;
-        for (qsizetype i = 0; i < expected.size(); ++i)
-            expected[i] = QString::number(qMin(i, below)) + u' ' + expected[i];
+        QString indent;
+        for (const QString& name : QDir::cleanPath(m_root.path()).split(u'/', Qt::SkipEmptyParts))
+            expected << (indent += u' ') + name;
+        for (const QString& name : {u"locked"_s, u"sub1"_s, u"sub2"_s, u"Zed"_s})
+            expected << indent + u' ' + name;
         QCOMPARE(shown, expected);
         QCOMPARE(list.selectedPath(), at(u"."_s));
         // The same folder written otherwise, or a file, changes nothing.
@@ -127,14 +123,11 @@ private Q_SLOTS:
         QCOMPARE(list.path(), at(u"sub2"_s));
         QCOMPARE(changes.count(), 1);
     }
-
     void folderFilesAreReadWhenAskedFor()
     {
         const QString folder = m_other.filePath(u"files"_s);
-        // Hidden files and folders are no files to show.
-        QVERIFY(
-            makeTree(folder, {u"zeta.drw.12"_s, u"bracket.drw"_s, u"Anchor.DRW"_s, u"a[1].drw"_s,
-                              u"bolt.prt"_s, u".hidden.drw"_s, u"folder.drw/"_s}));
+        QVERIFY(makeTree(folder, {u"zeta.drw.12"_s, u"bracket.drw"_s, u"Anchor.DRW"_s,
+                                  u"a[1].drw"_s, u"bolt.prt"_s}));
         FolderFiles files;
         files.setFolder(folder);
         files.setPattern(u"*.drw*"_s);
@@ -154,7 +147,6 @@ private Q_SLOTS:
         files.setFolder(folder);
         QVERIFY(!files.listFailed());
     }
-
     void filterTakesEffectOnAFolderClickAPickOrOk()
     {
         auto* panel = find<BrowserPanel>("Frame5");
@@ -198,7 +190,6 @@ private Q_SLOTS:
         QCOMPARE(m_lists->count(), 1);
         QCOMPARE(ok.count(), 2);
     }
-
     void doubleClickOpensAndRefillsTwice()
     {
         // A subfolder, an ancestor two levels up, a folder without matches.
@@ -226,7 +217,6 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 3);
         QCOMPARE(m_status->count(), 0);
     }
-
     void typingAPathStopsAtEveryFolderOnTheWay()
     {
         // A folder on the way is opened at once; a file at the end is not.
@@ -246,7 +236,6 @@ private Q_SLOTS:
         QCOMPARE(folders()->path(), at(u"sub1/deep"_s));
         QCOMPARE(listed(), QStringList{u"d.drw"_s});
     }
-
     void driveNotReadyFallsBack_data()
     {
         QTest::addColumn<QByteArray>("panel");
@@ -255,7 +244,6 @@ private Q_SLOTS:
         // The output folder chooser leaves the file list alone.
         QTest::newRow("output folder chooser") << "Frame6"_ba << QStringList();
     }
-
     void driveNotReadyFallsBack()
     {
         QFETCH(QByteArray, panel);
@@ -276,7 +264,6 @@ private Q_SLOTS:
         QCOMPARE(status.count(), 1);
         QCOMPARE(status.first().first().toString(), u"Laufwerk nicht verfügbar !"_s);
     }
-
     void unreadableFolderEmptiesTheList()
     {
         const QString locked = at(u"locked"_s);
@@ -284,7 +271,7 @@ private Q_SLOTS:
         const auto restore = qScopeGuard([&locked] {
             QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         });
-        if (platform::listFiles(locked).ok)
+        if (QFileInfo(locked).isReadable())
             QSKIP("folder permissions are not enforced for this user (root)");
         pathField()->setText(at(u"."_s));
         QVERIFY(!listed().isEmpty());
@@ -294,7 +281,6 @@ private Q_SLOTS:
         const QString said = m_status->value(m_status->size() - 1).value(0).toString();
         QVERIFY2(said.contains(locked), qPrintable(said));
     }
-
     void outputFolderIsRestoredWithItsDrive()
     {
         auto* output = find<OutputFolderPanel>("Frame6");
@@ -314,7 +300,6 @@ private Q_SLOTS:
         QCOMPARE(drives->currentText(), u"U"_s);
         QCOMPARE(status.count(), 0);
     }
-
     void systemDrives()
     {
         const platform::DriveSource& system = platform::DriveSource::system();
@@ -327,15 +312,14 @@ private Q_SLOTS:
         QTemporaryDir folder;
         QVERIFY(!system.isReady(platform::fullFolderPath(folder.path())));
     }
-
     // Hidden entries, broken links and pipes are left out; a link
     // counts as what it points to.
     void listings()
     {
         QTemporaryDir root;
         const QDir dir(root.path());
-        QVERIFY(makeTree(root.path(), {u"a.drw"_s, u".hidden.drw"_s, u"sub/"_s, u".hiddensub/"_s,
-                                       u"empty/"_s, u"locked/x.drw"_s}));
+        QVERIFY(makeTree(root.path(),
+                         {u"a.drw"_s, u".hidden.drw"_s, u"sub/"_s, u".hiddensub/"_s, u"empty/"_s}));
         QVERIFY(QFile::link(dir.filePath(u"a.drw"_s), dir.filePath(u"link.drw"_s)));
         QVERIFY(QFile::link(dir.filePath(u"sub"_s), dir.filePath(u"linked"_s)));
         QVERIFY(QFile::link(dir.filePath(u"nowhere"_s), dir.filePath(u"broken.drw"_s)));
@@ -344,20 +328,11 @@ private Q_SLOTS:
 #endif
         QCOMPARE(names(platform::listFiles(root.path())), (QStringList{u"a.drw"_s, u"link.drw"_s}));
         QCOMPARE(names(platform::listSubfolders(root.path())),
-                 (QStringList{u"empty"_s, u"linked"_s, u"locked"_s, u"sub"_s}));
+                 (QStringList{u"empty"_s, u"linked"_s, u"sub"_s}));
         QCOMPARE(names(platform::listFiles(dir.filePath(u"empty"_s))), QStringList());
         QCOMPARE(names(platform::listFiles(dir.filePath(u"missing"_s))),
                  QStringList{u"unreadable"_s});
-
-        const QString locked = dir.filePath(u"locked"_s);
-        QVERIFY(QFile::setPermissions(locked, {}));
-        const QStringList denied = names(platform::listFiles(locked));
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (denied == QStringList{u"x.drw"_s})
-            QSKIP("folder permissions are not enforced for this user (root)");
-        QCOMPARE(denied, QStringList{u"unreadable"_s});
     }
-
     // Absolute and clean, no trailing separator except for a root.
     void fullFolderPath()
     {
