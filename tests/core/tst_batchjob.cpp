@@ -1,7 +1,7 @@
 #include "BatchJob.h"
 #include "EightBitCodec.h"
 #include "ExpectedBatch.h"
-#include "FileBytes.h"
+#include "Files.h"
 #include "Platform.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
@@ -66,25 +66,14 @@ enum Fault { MissingFolder, PathIsFolder, PathIsPipe, ReadOnlyFile, UnreadableFi
 
 } // namespace
 
-// doit.pro for one file and one set of mapkey names, spelt out.
-static QByteArray oneFileBatch(const QByteArray& name, const QByteArray& names)
-{
-    return oneDrawingWithRt()
-               .replace("`a.drw`", "`" + name + "`")
-               .replace("%rt;", "%" + names + ";") +
-           "\r\n";
-}
-
-// The batch job as both front ends use it (start values, paths, the bytes of
-// doit.pro, writing them, installing the auto mapkey into config.pro), and
-// kettwerk-batch run as a user's script would run it.
+// The batch job behind both front ends, and kettwerk-batch run as a script would.
 class TestBatchJob : public QObject
 {
     Q_OBJECT
     TestSettings m_settings;
     QTemporaryDir m_home;
 
-    std::optional<QTemporaryDir> m_work, m_config; // fresh for every test
+    std::optional<QTemporaryDir> m_work; // fresh for every test
     QByteArray m_out;
     QString m_err;
 
@@ -94,8 +83,7 @@ class TestBatchJob : public QObject
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"XDG_CONFIG_HOME"_s, m_config->path());
-        env.insert(u"HOME"_s, m_config->path());
+        env.insert(u"XDG_CONFIG_HOME"_s, m_settings.folder()); // and HOME is the test's
         process.setProcessEnvironment(env);
         process.start(qEnvironmentVariable("KETTWERK_BATCH"), arguments);
         process.write(input);
@@ -123,7 +111,6 @@ private Q_SLOTS:
     {
         m_settings.clear();
         m_work.emplace();
-        m_config.emplace();
     }
 
     void workingFolderAtStart_data()
@@ -188,9 +175,7 @@ private Q_SLOTS:
         const JobResult result = write(m_work->path(), u"a.drw"_s);
         QVERIFY2(result.ok, qPrintable(result.error));
         const QByteArray written = readBytes(path);
-        QVERIFY(written.contains("`Inputname` `a.drw`;\\\r\nmapkey(continued) ~ Activate "
-                                 "`file_open` `Open`;%ds;\\\r\n"));
-        QVERIFY(written.endsWith("mapkey(continued) ~ ;\r\n\r\n"));
+        QVERIFY(written.contains("`Inputname` `a.drw`;") && written.endsWith(" ~ ;\r\n\r\n"));
         QCOMPARE(snapshot(m_work->path()),
                  QStringList{u"doit.pro = "_s + QString::fromLatin1(written)});
     }
@@ -538,10 +523,8 @@ private Q_SLOTS:
         // A list file, and without --out and --mapkeys what the window keeps.
         QVERIFY(writeBytes(file(u"list.txt"_s), "Name\r\nE:\\proj\\bracket.drw.3\r\n\r\n"
                                                 "bracket.drw.4\nplate.prt\rplate.prt"));
-        QVERIFY(QDir().mkpath(m_config->path() + u"/Kettwerk"_s));
-        QVERIFY(writeBytes(m_config->path() + u"/Kettwerk/Kettwerk.ini"_s,
-                           "[Optionen]\nfrm_mapkeyneu.txt_mapkeyname.Text=stored\ntxt_pro=" +
-                               m_work->path().toUtf8() + "\n"));
+        storeSetting(settings::kMapkeyNames, u"stored"_s);
+        storeSetting(settings::kWorkingFolder, m_work->path());
         QCOMPARE(run({u"--install-auto"_s, u"--list"_s, file(u"list.txt"_s)}), 0);
         QCOMPARE(m_out, "2 Dateien gewählt.\n" + added);
         QCOMPARE(readBytes(file(u"config.pro"_s)), kAutoBlock + kAutoBlock);

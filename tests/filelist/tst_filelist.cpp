@@ -32,9 +32,8 @@ static QList<bool> readBack(const QItemSelectionModel& marks, int rows)
     return flags;
 }
 
-// The user's file list: how a pasted text becomes entries, the marks, the
-// suffix buttons, the browser's filter, and how an entry is cut into the
-// name that Pro/ENGINEER is told to open.
+// The file list: entries from a pasted text, marks, suffixes, the browser's
+// filter, and the names handed over to Pro/ENGINEER.
 class FileListTest : public QObject
 {
     Q_OBJECT

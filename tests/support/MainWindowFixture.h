@@ -57,16 +57,14 @@ public:
     QStringList messages() const { return m_messages.texts; }
     QString settingsFile() const { return m_settings.file(); }
 
-    // Opens the mapkey window, types `names` and presses OK; returns the window.
-    QWidget* enterMapkeys(const QString& names)
+    // Opens the mapkey window, types `names` and presses OK.
+    void enterMapkeys(const QString& names)
     {
         press("cmd_mapkey");
-        QWidget* mapkeys = openWindow("frm_mapkeyneu");
-        auto* field = control<QLineEdit>(mapkeys, "txt_mapkeyname");
+        auto* field = control<QLineEdit>(openWindow("frm_mapkeyneu"), "txt_mapkeyname");
         field->clear();
         QTest::keyClicks(field, names);
-        click(control<QPushButton>(mapkeys, "cmd_mapkeyok"));
-        return mapkeys;
+        click(control<QPushButton>(openWindow("frm_mapkeyneu"), "cmd_mapkeyok"));
     }
 
     std::unique_ptr<kettwerk::ui::MainWindow> window;

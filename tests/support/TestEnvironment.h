@@ -22,6 +22,7 @@ public:
         settings.clear();
         settings.sync();
     }
+    QString folder() const { return m_dir.path(); }
     // Where the program keeps its values.
     QString file() const { return m_dir.filePath(QStringLiteral("Kettwerk/Kettwerk.ini")); }
 

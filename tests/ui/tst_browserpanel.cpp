@@ -2,9 +2,9 @@
 #include "DriveBox.h"
 #include "Drives.h"
 #include "FakeDrives.h"
+#include "Files.h"
 #include "FolderFiles.h"
 #include "FolderList.h"
-#include "FolderTree.h"
 #include "OutputFolderPanel.h"
 #include "Substitutes.h"
 #include "WidgetLookup.h"
@@ -32,10 +32,8 @@ static QStringList names(platform::FolderListing listing)
     return listing.ok ? listing.names : QStringList{u"unreadable"_s};
 }
 
-// The two browsers, "Dateiliste" and "Speicherort doit.pro", the folder list
-// they are made of, and the drives and folder listings behind them: how
-// folder, path text, drive and filter changes run into each other and refill
-// the file list.
+// The two browsers, their folder lists, drives and listings: how folder, path
+// text, drive and filter changes run into each other and refill the file list.
 class TestBrowserPanel : public QObject
 {
     Q_OBJECT
@@ -314,7 +312,7 @@ private Q_SLOTS:
     }
     // Hidden entries, broken links and pipes are left out; a link
     // counts as what it points to.
-    void listings()
+    void listingsAndPaths()
     {
         QTemporaryDir root;
         const QDir dir(root.path());
@@ -332,10 +330,8 @@ private Q_SLOTS:
         QCOMPARE(names(platform::listFiles(dir.filePath(u"empty"_s))), QStringList());
         QCOMPARE(names(platform::listFiles(dir.filePath(u"missing"_s))),
                  QStringList{u"unreadable"_s});
-    }
-    // Absolute and clean, no trailing separator except for a root.
-    void fullFolderPath()
-    {
+        // Paths as folder lists keep them: absolute, clean, no trailing
+        // separator except for a root.
         QCOMPARE(platform::fullFolderPath(u"/usr//share/./x/../"_s), u"/usr/share"_s);
         QCOMPARE(platform::fullFolderPath(u"/"_s), u"/"_s);
         QCOMPARE(platform::fullFolderPath(u"sub"_s), QDir::currentPath() + u"/sub"_s);

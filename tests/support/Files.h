@@ -5,6 +5,19 @@
 #include <QFileInfo>
 #include <QStringList>
 
+// A file's bytes, or "<unreadable>" when it cannot be read.
+inline QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Builds files and folders below `root`: an entry ending in "/" is a folder,
 // any other an empty file; missing parent folders are made on the way.
 inline bool makeTree(const QString& root, const QStringList& entries)
