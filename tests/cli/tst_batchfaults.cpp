@@ -1,6 +1,6 @@
 #include "BatchRunner.h"
 #include "ExpectedBatch.h"
-#include "FileBytes.h"
+#include "Files.h"
 
 #include <QDir>
 #include <QTest>

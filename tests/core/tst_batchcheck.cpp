@@ -1,5 +1,5 @@
 #include "BatchCheck.h"
-#include "FileBytes.h"
+#include "Files.h"
 
 #include <QDir>
 #include <QTemporaryDir>

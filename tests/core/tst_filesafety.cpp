@@ -1,5 +1,5 @@
 #include "ConfigInstaller.h"
-#include "FileBytes.h"
+#include "Files.h"
 #include "SafeWrite.h"
 
 #include <QDir>

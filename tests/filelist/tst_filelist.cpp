@@ -1,7 +1,11 @@
 #include "FileList.h"
+#include "ListText.h"
+#include "MarkStore.h"
+#include "NameFilter.h"
 #include "NameRules.h"
 
 #include <QSignalSpy>
+#include <QStringListModel>
 #include <QTest>
 
 using namespace kettwerk;
@@ -15,11 +19,104 @@ static QStringList numbered(int count, const QString& suffix = QString())
     return names;
 }
 
+static bool matches(const char* filter, const char* name)
+{
+    return NameFilter(QString::fromUtf8(filter)).matches(QString::fromUtf8(name));
+}
+
+static QList<bool> readBack(const QItemSelectionModel& marks, int rows)
+{
+    QList<bool> flags;
+    for (int row = 0; row < rows; ++row)
+        flags.append(marks.isSelected(marks.model()->index(row, 0)));
+    return flags;
+}
+
+// The file list: entries from a pasted text, marks, suffixes, the browser's
+// filter, and the names handed over to Pro/ENGINEER.
 class FileListTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void entries()
+    {
+        QCOMPARE(listEntries(u"Name\r\nbracket.drw\r\n\r\nplate.prt\rName\nplate.prt"_s),
+                 (QStringList{u"bracket.drw"_s, u"plate.prt"_s, u"plate.prt"_s}));
+        // CR LF, a lone CR and a lone LF end a line. Only the exact header goes;
+        // nothing is trimmed or re-encoded.
+        const QString kept =
+            u"name\nNAME\n Name\nName \nName\tRev\n   \n\tE:\\x\\Träger€\U0001F600.drw.3 "_s;
+        QCOMPARE(listEntries(kept), kept.split(u'\n'));
+    }
+    // Masks with * and ?, case-insensitive, whole names only.
+    void filter()
+    {
+        QVERIFY(matches("*.drw*", "bracket.drw.3"));
+        QVERIFY(!matches("*.drw", "bracket.drw.3"));
+        QVERIFY(!matches("*.drw.*", "bracket.drw"));
+        QVERIFY(!matches("art*", "part.prt"));
+        QVERIFY(matches("öL*.Drw", "ÖlTank.dRW"));
+        QVERIFY(matches("????.prt", "part.prt"));
+        QVERIFY(!matches("?????.prt", "part.prt"));
+        QVERIFY(matches("*a*b*c", "aXbYaZbc"));
+        QVERIFY(matches("a[1].drw", "a[1].drw"));
+        QVERIFY(matches("*.prt ; *.asm", "x.asm"));
+        QVERIFY(matches("", "anything"));
+        QVERIFY(matches("*.*", "README"));
+    }
+    void pieces_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("reduced");
+        const auto row = [](const char* entry, const char* name, const char* suffix,
+                            const char* reduced) {
+            QTest::newRow(entry) << QString::fromUtf8(entry) << QString::fromUtf8(name)
+                                 << QString::fromUtf8(suffix) << QString::fromUtf8(reduced);
+        };
+        row("E:\\proj\\bracket.drw.3", "bracket", ".drw", "bracket.drw");
+        row("bracket.drw.3", "bracket", ".drw", "bracket.drw");
+        row("my.dir\\bracket.drw", "bracket", ".drw", "bracket.drw");
+        row("E:\\a.b\\bracket", "bracket", "", "bracket");
+        // A dot with nothing behind it never replaces a suffix already found.
+        row("bracket..drw", "bracket", ".drw", "bracket.drw");
+        // The drive is told by the second character.
+        row("E:bracket.drw", "bracket", ".drw", "bracket.drw");
+        row("ab:c.prt", "ab:c", ".prt", "ab:c.prt");
+        // A slash ends a folder too, as in lists made on POSIX systems.
+        row("proj/bracket.drw", "bracket", ".drw", "bracket.drw");
+        row("../x.asm.4", "x", ".asm", "x.asm");
+        row("/home/u.v/q.drw.3", "q", ".drw", "q.drw");
+        row("C:\\temp\\", "temp\\", "", "temp\\");
+        // Reducing drops blanks round the bare name only; tabs stay.
+        row("  bracket  .drw", "  bracket  ", ".drw", "bracket.drw");
+        row("bracket.drw  ", "bracket", ".drw  ", "bracket.drw  ");
+        row("bracket.drw.3  ", "bracket", ".drw", "bracket.drw");
+        row("\tbracket.drw\t", "\tbracket", ".drw\t", "\tbracket.drw\t");
+    }
+    void pieces()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, name);
+        QFETCH(QString, suffix);
+        QFETCH(QString, reduced);
+        QCOMPARE(bareName(entry), name);
+        QCOMPARE(typeSuffix(entry), suffix);
+        QCOMPARE(reducedName(entry), reduced);
+    }
+    void repeats()
+    {
+        // The first of each text stays, in order; case matters, empty texts are
+        // never repeats, blanks are not empty.
+        QCOMPARE(removeRepeats({u"b"_s, {}, u"a"_s, u" "_s, u"b"_s, {}, u" "_s, u"a"_s, u"B"_s}),
+                 (QStringList{u"b"_s, {}, u"a"_s, u" "_s, {}, u"B"_s}));
+        // The hand-over reduces first, then drops repeats.
+        QCOMPARE(handOver({u"E:\\proj\\bracket.drw.3"_s, u"  "_s, u"bracket.drw.4"_s,
+                           u"plate.prt"_s, u" "_s}),
+                 (QStringList{u"bracket.drw"_s, {}, u"plate.prt"_s, {}}));
+    }
     void marks()
     {
         FileList list;
@@ -44,7 +141,6 @@ private Q_SLOTS:
         list.setEntries({u"a.drw"_s, u"a.drw"_s}, false);
         QCOMPARE(list.markFlags(), (QList<bool>{false, false}));
     }
-
     // Suffix changes touch every entry that ends with exactly the suffix,
     // announce the whole list once, and leave the marks alone.
     void suffixes()
@@ -66,7 +162,6 @@ private Q_SLOTS:
         QCOMPARE(list.markFlags(), marks);
         QCOMPARE(list.markedEntries(), (QStringList{u"a.prt"_s, u"C.DRW.prt"_s, u"e.prt.prt"_s}));
     }
-
     // Nothing is cut off at 32,767 entries.
     void longList()
     {
@@ -85,6 +180,66 @@ private Q_SLOTS:
         QCOMPARE(marked.at(16384), u"part32768.prt"_s);
         QCOMPARE(marked.last(), u"part99998.prt"_s);
         QCOMPARE(handOver(marked).size(), count / 2);
+    }
+    // Steps as a list view issues them, separated by "|": command letters
+    // (C clear, S select, D deselect, T toggle, c current; the order of
+    // Qt's flag bits), then rows such as "2-4,7".
+    void behavesLikeQt_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("click, ctrl") << u"CS 3|CS 5|T 4|T 6|T 4"_s;
+        QTest::newRow("shift from anchor") << u"CS 2|Sc 2-6|Sc 2-4|Sc 0-2"_s;
+        QTest::newRow("ctrl then shift") << u"CS 0|T 8|Sc 5-8|Sc 7-8|T 1"_s;
+        QTest::newRow("drag") << u"CS 3|CSc 3-5|CSc 3-7|CSc 1-3"_s;
+        QTest::newRow("ctrl drag") << u"S 0-9|T 2|Tc 2-4|Tc 2-6|Tc 2-3|S 9"_s;
+        QTest::newRow("ranges, clear") << u"S 0-1,4-5,8-9|D 1-8|S 0-9|C|T 2"_s;
+        QTest::newRow("current alone") << u"S 1-2|Sc 4-5|c|S 7"_s;
+    }
+    void behavesLikeQt()
+    {
+        QFETCH(QString, steps);
+        QStringListModel model(QStringList(10, u"x"_s));
+        MarkStore store(&model);
+        QItemSelectionModel reference(&model);
+        // Applying what the store announces must give what it holds.
+        QList<bool> announced(10, false);
+        connect(&store, &QItemSelectionModel::selectionChanged,
+                [&](const QItemSelection& selected, const QItemSelection& deselected) {
+                    for (const QModelIndex& index : deselected.indexes())
+                        announced[index.row()] = false;
+                    for (const QModelIndex& index : selected.indexes())
+                        announced[index.row()] = true;
+                });
+        for (const QString& step : steps.split(u'|')) {
+            const QStringList parts = step.split(u' ');
+            QItemSelectionModel::SelectionFlags command;
+            for (const QChar letter : parts.at(0))
+                command |= QItemSelectionModel::SelectionFlag(1 << u"CSDTc"_s.indexOf(letter));
+            QItemSelection selection;
+            for (const QString& range : parts.value(1).split(u',', Qt::SkipEmptyParts)) {
+                const QStringList ends = range.split(u'-');
+                selection.select(model.index(ends.first().toInt(), 0),
+                                 model.index(ends.last().toInt(), 0));
+            }
+            store.select(selection, command);
+            reference.select(selection, command);
+            const QList<bool> expected = readBack(reference, 10);
+            QVERIFY2(store.flags() == expected, qPrintable(step));
+            QVERIFY2(readBack(store, 10) == expected, qPrintable(step));
+            QVERIFY2(announced == expected, qPrintable(step));
+        }
+    }
+    void followsTheModel()
+    {
+        QStringListModel model(QStringList(4, u"x"_s));
+        MarkStore store(&model);
+        store.select(QItemSelection(model.index(1, 0), model.index(2, 0)),
+                     QItemSelectionModel::Select);
+        model.insertRows(2, 2); // inside the marked range: new rows unmarked
+        QCOMPARE(store.flags(), (QList<bool>{false, true, false, false, true, false}));
+        model.removeRows(0, 2);
+        QCOMPARE(store.flags(), (QList<bool>{false, false, true, false}));
+        QCOMPARE(readBack(store, 4), store.flags());
     }
 };
 

@@ -25,17 +25,15 @@ public:
     }
 
     QStringList drives() const override { return m_names; }
-    // The drive whose root holds the path, the deepest root winning.
+    // The drive whose root holds the path; the roots lie side by side.
     QString driveOf(const QString& path) const override
     {
         const QString full = kettwerk::platform::fullFolderPath(path) + QDir::separator();
-        Drive best;
         for (const Drive& drive : m_drives) {
-            const QString root = kettwerk::platform::fullFolderPath(drive.root) + QDir::separator();
-            if (full.startsWith(root) && root.size() > best.root.size())
-                best = {drive.name, root};
+            if (full.startsWith(kettwerk::platform::fullFolderPath(drive.root) + QDir::separator()))
+                return drive.name;
         }
-        return best.name;
+        return {};
     }
     QString rootOf(const QString& drive) const override { return find(drive).root; }
     bool isReady(const QString& drive) const override { return find(drive).ready; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExpectedBatch.h"
 #include "FileList.h"
 #include "MainWindow.h"
 #include "SettingsKeys.h"
@@ -19,13 +20,24 @@
 class MainWindowFixture
 {
 public:
-    void open()
+    // Opens the window as if an earlier run had left the working folder and
+    // `stored` (key, value, key, value...); an open window is closed first.
+    void open(const QStringList& stored = {})
     {
+        close();
         m_messages.texts.clear();
+        m_messages.answer = true;
         m_settings.clear();
         QFile::remove(file(QStringLiteral("doit.pro")));
         QFile::remove(file(QStringLiteral("config.pro")));
         storeSetting(kettwerk::settings::kWorkingFolder, m_folder.path());
+        // The user's own config.pro defines the mapkeys the tests name.
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        QFile home(m_home.filePath(QStringLiteral("config.pro")));
+        QVERIFY(home.open(QIODevice::WriteOnly) && home.write(kDefinedMapkeys) > 0);
+        home.close();
+        for (qsizetype i = 0; i + 1 < stored.size(); i += 2)
+            storeSetting(stored.at(i), stored.at(i + 1));
         window = std::make_unique<kettwerk::ui::MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -33,7 +45,8 @@ public:
 
     void close()
     {
-        window->close();
+        if (window)
+            window->close();
         window.reset();
     }
 
@@ -49,18 +62,18 @@ public:
     kettwerk::BatchJob& job() { return window->job(); }
     kettwerk::FileList& files() { return window->fileList(); }
     QStringList messages() const { return m_messages.texts; }
-    void clearMessages() { m_messages.texts.clear(); }
+    // How the next questions are answered: Ja (true) or Nein.
+    void answer(bool yes) { m_messages.answer = yes; }
+    QString settingsFile() const { return m_settings.file(); }
 
-    // Opens the mapkey window, types `names` and presses OK; returns the window.
-    QWidget* enterMapkeys(const QString& names)
+    // Opens the mapkey window, types `names` and presses OK.
+    void enterMapkeys(const QString& names)
     {
         press("cmd_mapkey");
-        QWidget* mapkeys = openWindow("frm_mapkeyneu");
-        auto* field = control<QLineEdit>(mapkeys, "txt_mapkeyname");
+        auto* field = control<QLineEdit>(openWindow("frm_mapkeyneu"), "txt_mapkeyname");
         field->clear();
         QTest::keyClicks(field, names);
-        click(control<QPushButton>(mapkeys, "cmd_mapkeyok"));
-        return mapkeys;
+        click(control<QPushButton>(openWindow("frm_mapkeyneu"), "cmd_mapkeyok"));
     }
 
     std::unique_ptr<kettwerk::ui::MainWindow> window;
@@ -69,5 +82,6 @@ private:
     RecordingMessageBox m_messages;
     Installed<kettwerk::ui::MessageBox> m_recording{&m_messages};
     TestSettings m_settings;
+    QTemporaryDir m_home;
     QTemporaryDir m_folder;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "SettingsStore.h"
+
+#include <QSettings>
 #include <QTemporaryDir>
 
 // Gives a test its own settings folder, so that nothing a test stores can
@@ -7,14 +10,30 @@
 class TestSettings
 {
 public:
-    TestSettings();
-    // Removes every stored value.
-    void clear();
+    TestSettings()
+    {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    }
+    void clear()
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kettwerk"),
+                           QStringLiteral("Kettwerk"));
+        settings.clear();
+        settings.sync();
+    }
     QString folder() const { return m_dir.path(); }
+    // Where the program keeps its values.
+    QString file() const { return m_dir.filePath(QStringLiteral("Kettwerk/Kettwerk.ini")); }
 
 private:
     QTemporaryDir m_dir;
 };
 
 // Stores one value the way the program does, as if left by an earlier run.
-void storeSetting(const QString& key, const QString& value);
+inline void storeSetting(const QString& key, const QString& value)
+{
+    kettwerk::platform::SettingsStore store;
+    store.set(key, value);
+    store.sync();
+}

@@ -1,5 +1,5 @@
 #include "FileList.h"
-#include "FileBytes.h"
+#include "Files.h"
 #include "MainWindowFixture.h"
 
 #include <QAbstractItemView>
@@ -46,6 +46,7 @@ void TestCheckWindow::definedNamesAreOfferedWhileTyping()
     QVERIFY(completer && completer->popup()->isVisible());
     QCOMPARE(completer->completionCount(), 1); // "ra…" after ";%", not "re…"
     QCOMPARE(completer->currentIndex().data().toString(), u"rahmen  –  Rahmen tauschen"_s);
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
     QTest::keyClick(completer->popup(), Qt::Key_Return);
     QCOMPARE(field->text(), u"regen;%rahmen"_s);
 }
@@ -59,8 +60,7 @@ void TestCheckWindow::warningsAreAskedAboutAndErrorsRefused_data()
     QTest::newRow("defined: no question") << u"regen"_s << false << true << QString();
     QTest::newRow("undefined, Ja") << u"rgen"_s << true << true << u"Trotzdem anlegen?"_s;
     QTest::newRow("undefined, Nein") << u"rgen"_s << false << false << u"„rgen“"_s;
-    QTest::newRow("cycle: refused") << u"rahmen"_s << true << false
-                                    << u"rahmen → self → rahmen"_s;
+    QTest::newRow("cycle: refused") << u"rahmen"_s << true << false << u"rahmen → self → rahmen"_s;
 }
 
 void TestCheckWindow::warningsAreAskedAboutAndErrorsRefused()
@@ -101,7 +101,9 @@ void TestCheckWindow::entriesWithFindingsAreRed()
     };
     QVERIFY(!hasRed(0));
     QVERIFY(hasRed(1) && hasRed(2));
-    const auto tip = [view](int row) { return view->model()->index(row, 0).data(Qt::ToolTipRole).toString(); };
+    const auto tip = [view](int row) {
+        return view->model()->index(row, 0).data(Qt::ToolTipRole).toString();
+    };
     QVERIFY(tip(0).isEmpty());
     QVERIFY2(tip(1).contains(u"Zeichen „ “"_s), qPrintable(tip(1)));
     QVERIFY2(tip(2).contains(u"unbekannter Dateityp „txt“"_s), qPrintable(tip(2)));
