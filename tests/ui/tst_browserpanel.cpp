@@ -124,8 +124,9 @@ private Q_SLOTS:
     void folderFilesAreReadWhenAskedFor()
     {
         const QString folder = m_other.filePath(u"files"_s);
+        // A name with a line break never reaches the list.
         QVERIFY(makeTree(folder, {u"zeta.drw.12"_s, u"bracket.drw"_s, u"Anchor.DRW"_s,
-                                  u"a[1].drw"_s, u"bolt.prt"_s}));
+                                  u"a[1].drw"_s, u"bolt.prt"_s, u"two\nlines.drw"_s}));
         FolderFiles files;
         files.setFolder(folder);
         files.setPattern(u"*.drw*"_s);

@@ -349,19 +349,33 @@ private Q_SLOTS:
     }
     // Why the write fails is told apart by BatchJob's own cases; here, how
     // the window reacts.
+    // The window's reaction to a refused write; the reasons are tested with the job.
+    void failedWriteIsReportedAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("folder"); // "-": none set
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("doit.pro is a folder") << u"asdir"_s << u"a.drw"_s << u"asdir"_s;
+        QTest::newRow("no working folder") << u"-"_s << u"a.drw"_s << u"kein Speicherort"_s;
+        QTest::newRow("backquote in a name") << u"."_s << u"a`b.drw"_s << u"„a`b.drw“: Akzent"_s;
+    }
     void failedWriteIsReportedAndChangesNothing()
     {
-        const QString working = m_ui.file(u"asdir"_s);
-        QVERIFY(QDir().mkpath(working + u"/doit.pro"_s));
-        m_ui.find<QLineEdit>("txt_pro")->setText(working);
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QFETCH(QString, said);
+        QVERIFY(QDir().mkpath(m_ui.file(u"asdir/doit.pro"_s)));
+        m_ui.find<QLineEdit>("txt_pro")->setText(folder == u"-"_s ? QString() : m_ui.file(folder));
+        m_ui.job().setSelection({name});
         m_ui.enterMapkeys(u"rt"_s);
         const QString composedStatus = m_ui.text("lbl_status");
         m_ui.press("cmd_fcreate");
         QCOMPARE(m_ui.messages().size(), 1);
-        QVERIFY2(m_ui.messages().first().contains(working), qPrintable(m_ui.messages().first()));
+        QVERIFY2(m_ui.messages().first().contains(said), qPrintable(m_ui.messages().first()));
         QCOMPARE(m_ui.text("lbl_status"), composedStatus);
         QVERIFY(m_ui.find("cmd_fcreate")->isVisible());
         QVERIFY(!openWindow("frm_ok"));
+        QVERIFY(!QFileInfo(m_ui.file(u"doit.pro"_s)).exists());
     }
     // The menu opens just left of the pointer, even where the panel cuts it off.
     void rightClickShowsTheMenuBesideThePointer_data()
@@ -415,6 +429,11 @@ private Q_SLOTS:
         QVERIFY(!menu()->isVisible());
         QVERIFY(!single->isVisible());
         QCOMPARE(m_ui.files().markedEntries(), QStringList{u"bracket.drw"_s});
+        // Pasted lines become entries of their own, never one with a line break.
+        m_ui.press("cmd_einzel");
+        single->setText(u"a.drw\nb.prt"_s);
+        QTest::keyClick(single, Qt::Key_Return);
+        QCOMPARE(m_ui.files().entries().mid(2), (QStringList{u"a.drw"_s, u"b.prt"_s}));
     }
     void pasteReplacesTheListAndMarksEverything()
     {
