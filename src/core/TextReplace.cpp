@@ -44,10 +44,14 @@ QString replaceAll(const QString& text, const QString& search, const QString& re
 
     // The loop runs inside a click: a rewrite that keeps forming new
     // occurrences for longer than any real template could (bubbling "ab" to
-    // "ba" through a long text, say) must not freeze the program.
-    constexpr qsizetype maxPasses = 100'000;
+    // "ba" through a long text, or "ab" to "baa", which also grows the text
+    // at every pass) must not freeze the program. Every pass reads the whole
+    // text, so what is bounded is the number of characters read.
+    constexpr qsizetype maxCharactersRead = 20'000'000;
+    qsizetype read = 0;
     QString current = text;
-    for (qsizetype pass = 0; pass < maxPasses; ++pass) {
+    while (read <= maxCharactersRead) {
+        read += current.size();
         QString next = replaceFirst(current, search, replacement);
         if (next == current)
             return current;

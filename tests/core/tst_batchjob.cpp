@@ -421,7 +421,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("replacement");
-        QTest::addColumn<QString>("first"); // Ersetzen
+        QTest::addColumn<QString>("first"); // replaceFirst
         QTest::addColumn<QString>("all");   // replaceAll
         const auto row = [](const char* name, const char* text, const char* search,
                             const char* replacement, const char* first, const char* all) {
@@ -441,6 +441,12 @@ private Q_SLOTS:
         row("replacement holds search", "a-a", "a", "aa", "aa-a", "aa-aa");
         row("empty search at the start", "abc", "", "X", "Xabc", "Xabc");
         row("empty text stays empty", "", "", "X", "", "");
+        row("grows and moves, short", "abbb", "ab", "baa", "baabb", "bbbaaaaaaaa");
+        // Grows at every pass and keeps forming new occurrences through a long
+        // text: too much work for a click, so each original occurrence once.
+        const QString bs(5000, u'b');
+        QTest::newRow("grows and moves, long")
+            << u'a' + bs << u"ab"_s << u"baa"_s << u"baa"_s + bs.mid(1) << u"baa"_s + bs.mid(1);
     }
     void replaceFirstAndAll()
     {
