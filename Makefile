@@ -5,10 +5,11 @@ BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
+WINDOWS_DIR ?= build-windows
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test check-asan fuzz bench format clean
+.PHONY: all deps build run test check-asan fuzz bench format clean windows windows-build test-windows
 
 all: build
 
@@ -53,6 +54,27 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target kettwerk-bench
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/kettwerk-bench --benchmark_out=$(BENCH_DIR)/bench.json --benchmark_out_format=json
 	@echo "JSON: $(BENCH_DIR)/bench.json"
+
+# The Windows program, cross-built with mingw-w64 against a Qt built for
+# Windows (scripts/build-qt-windows installs the compilers and wine and
+# builds that Qt once), packed with everything it needs to run into
+# dist/kettwerk-windows-x64.zip.
+windows-build:
+	@bash scripts/build-qt-windows
+	@command -v zip >/dev/null || { sudo_cmd=; [ "$$(id -u)" -eq 0 ] || sudo_cmd=sudo; \
+	  $$sudo_cmd apt-get update -q && DEBIAN_FRONTEND=noninteractive $$sudo_cmd apt-get install -y -q zip; }
+	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target kettwerk kettwerk-batch
+
+windows: windows-build
+	@bash scripts/package-windows $(WINDOWS_DIR) dist/kettwerk-windows-x64.zip
+
+# Every test executable of the Windows build under wine64; see
+# scripts/test-windows for how the results are counted.
+test-windows: windows-build
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	@bash scripts/test-windows $(WINDOWS_DIR)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -13,6 +13,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Kettwerk"));
     // A reader that goes away is a failed write, reported like any other.
     kettwerk::platform::reportBrokenPipes();
+    // The batch file goes out byte for byte, its CR LF line ends included.
+    kettwerk::platform::useBinaryStandardOutput();
 
     // Unbuffered, on the descriptors themselves: every failed read or write
     // shows at once, where it happened.

@@ -29,6 +29,10 @@ bool syncToDisk(int fd);
 // the program, so that the failure can be reported.
 void reportBrokenPipes();
 
+// Standard output passes bytes on as they are written: no line-end
+// translation (on Windows the C runtime would turn every LF into CR LF).
+void useBinaryStandardOutput();
+
 // The system's own words for the last failed call.
 QString lastSystemError();
 

@@ -27,4 +27,9 @@ QChar pathSeparator();
 // The 8-bit code page of text files on this system.
 const EightBitCodec& eightBitCodec();
 
+// Starts playing the sound file at `path` with the system's own player and
+// returns at once. False when the system has no such player or cannot play
+// the file; the caller then sounds the beep.
+bool playSoundFile(const QString& path);
+
 } // namespace kettwerk::platform

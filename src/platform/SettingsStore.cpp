@@ -5,15 +5,29 @@
 
 namespace kettwerk::platform {
 
-SettingsStore::SettingsStore()
+namespace {
+
+// KETTWERK_SETTINGS_ROOT names an INI file to use instead of the user's
+// store. The tests set it so that no run reaches the real settings; on
+// Windows the registry key cannot be moved aside any other way.
+std::unique_ptr<QSettings> openStore()
+{
+    const QString redirected = qEnvironmentVariable("KETTWERK_SETTINGS_ROOT");
+    if (!redirected.isEmpty())
+        return std::make_unique<QSettings>(redirected, QSettings::IniFormat);
 #ifdef Q_OS_WIN
-    : m_settings(std::make_unique<QSettings>(
-          QStringLiteral("HKEY_CURRENT_USER\\Software\\Kettwerk"), QSettings::NativeFormat))
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Kettwerk"),
+                                       QSettings::NativeFormat);
 #else
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             QStringLiteral("Kettwerk"),
-                                             QStringLiteral("Kettwerk")))
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Kettwerk"), QStringLiteral("Kettwerk"));
 #endif
+}
+
+} // namespace
+
+SettingsStore::SettingsStore()
+    : m_settings(openStore())
 {
     // Every value of the program lies in this one section.
     m_settings->beginGroup(QStringLiteral("Optionen"));

@@ -17,6 +17,10 @@ public:
         environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings->path());
         environment.insert(QStringLiteral("HOME"), settings->path());
+#ifdef Q_OS_WIN
+        environment.insert(QStringLiteral("KETTWERK_SETTINGS_ROOT"),
+                           settings->path() + QStringLiteral("/Kettwerk/Kettwerk.ini"));
+#endif
         outputFile.clear();
     }
 

@@ -14,6 +14,11 @@ public:
     {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+#ifdef Q_OS_WIN
+        // The registry key is the same for every process; only the
+        // redirection moves the program's values into this folder.
+        qputenv("KETTWERK_SETTINGS_ROOT", file().toLocal8Bit());
+#endif
     }
     void clear()
     {

@@ -47,6 +47,11 @@ void reportBrokenPipes()
     std::signal(SIGPIPE, SIG_IGN);
 }
 
+void useBinaryStandardOutput()
+{
+    // Bytes are bytes here already.
+}
+
 QString lastSystemError()
 {
     return QString::fromLocal8Bit(std::strerror(errno));

@@ -79,4 +79,11 @@ const EightBitCodec& eightBitCodec()
     return codec;
 }
 
+bool playSoundFile(const QString& /*path*/)
+{
+    // No player every desktop has; Qt Multimedia plays the sound where it is
+    // built in.
+    return false;
+}
+
 } // namespace kettwerk::platform

@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 
+#include <cstdio>
+
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -31,6 +34,13 @@ bool syncToDisk(int fd)
 }
 
 void reportBrokenPipes() {}
+
+void useBinaryStandardOutput()
+{
+    // The list and the batch file carry their own CR LF; text mode would
+    // add a second CR before each LF.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+}
 
 QString lastSystemError()
 {

@@ -7,6 +7,7 @@
 #include <QDir>
 
 #include <windows.h>
+#include <mmsystem.h>
 #include <shellapi.h>
 
 namespace kettwerk::platform {
@@ -121,6 +122,15 @@ const EightBitCodec& eightBitCodec()
 {
     static const AnsiCodec codec;
     return codec;
+}
+
+bool playSoundFile(const QString& path)
+{
+    // SND_NODEFAULT: a file that cannot be played reports failure instead of
+    // playing the system's default sound, so the caller's beep is the only one.
+    const QString native = QDir::toNativeSeparators(path);
+    return ::PlaySoundW(reinterpret_cast<LPCWSTR>(native.utf16()), nullptr,
+                        SND_FILENAME | SND_ASYNC | SND_NODEFAULT) != FALSE;
 }
 
 } // namespace kettwerk::platform
