@@ -17,8 +17,7 @@ public:
     }
     void clear()
     {
-        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kettwerk"),
-                           QStringLiteral("Kettwerk"));
+        QSettings settings(file(), QSettings::IniFormat);
         settings.clear();
         settings.sync();
     }
