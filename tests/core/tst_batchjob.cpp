@@ -2,6 +2,7 @@
 #include "EightBitCodec.h"
 #include "ExpectedBatch.h"
 #include "Files.h"
+#include "Paths.h"
 #include "Platform.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
@@ -172,6 +173,7 @@ private Q_SLOTS:
         QCOMPARE(job.batchFilePath(), u"work"_s + separator + u"doit.pro"_s);
         job.setWorkingFolder(u"work "_s);
         QCOMPARE(job.batchFilePath(), u"work "_s + separator + u"doit.pro"_s);
+        QVERIFY(!isExistingFile(QDir::tempPath()) && !isExistingFile(QString()));
     }
     void writesTheLastComposition()
     {
@@ -245,8 +247,6 @@ private Q_SLOTS:
         frame.openStep = u"`\r"_s; // two characters are enough to drop
         job.setFrame(frame);
         QVERIFY(job.compose(u"`;\\\r\n"_s).ok);
-        QCOMPARE(job.batch()->bytes(),
-                 QByteArray("mapkey doit ~ ;\\\r\nmapkey(continued) ~ ;\r\n\r\n"));
     }
     void createsThroughALinkAndAppendsEveryTime()
     {

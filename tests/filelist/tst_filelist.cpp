@@ -15,7 +15,7 @@ static QStringList numbered(int count, const QString& suffix = QString())
 {
     QStringList names;
     for (int i = 0; i < count; ++i)
-        names.append(u"part%1"_s.arg(i) + suffix);
+        names.append(u"plate%1"_s.arg(i) + suffix);
     return names;
 }
 
@@ -55,10 +55,10 @@ private Q_SLOTS:
         QVERIFY(matches("*.drw*", "bracket.drw.3"));
         QVERIFY(!matches("*.drw", "bracket.drw.3"));
         QVERIFY(!matches("*.drw.*", "bracket.drw"));
-        QVERIFY(!matches("art*", "part.prt"));
+        QVERIFY(!matches("olt*", "bolt.prt"));
         QVERIFY(matches("öL*.Drw", "ÖlTank.dRW"));
-        QVERIFY(matches("????.prt", "part.prt"));
-        QVERIFY(!matches("?????.prt", "part.prt"));
+        QVERIFY(matches("????.prt", "bolt.prt"));
+        QVERIFY(!matches("?????.prt", "bolt.prt"));
         QVERIFY(matches("*a*b*c", "aXbYaZbc"));
         QVERIFY(matches("a[1].drw", "a[1].drw"));
         QVERIFY(matches("*.prt ; *.asm", "x.asm"));
@@ -132,7 +132,7 @@ private Q_SLOTS:
         list.append(u"new.drw"_s);   // comes unmarked
         QCOMPARE(list.model()->index(1, 0).data().toString(), u"x.prt"_s);
         QCOMPARE(list.markedEntries(),
-                 (QStringList{u"x.prt"_s, u"part3"_s, u"part4"_s, u"part7"_s}));
+                 (QStringList{u"x.prt"_s, u"plate3"_s, u"plate4"_s, u"plate7"_s}));
 
         list.unmarkAll();
         QVERIFY(list.markedEntries().isEmpty());
@@ -177,8 +177,8 @@ private Q_SLOTS:
         QCOMPARE(list.model()->rowCount(), count);
         QCOMPARE(list.markFlags(), everySecond);
         const QStringList marked = list.markedEntries();
-        QCOMPARE(marked.at(16384), u"part32768.prt"_s);
-        QCOMPARE(marked.last(), u"part99998.prt"_s);
+        QCOMPARE(marked.at(16384), u"plate32768.prt"_s);
+        QCOMPARE(marked.last(), u"plate99998.prt"_s);
         QCOMPARE(handOver(marked).size(), count / 2);
     }
     // Steps as a list view issues them, separated by "|": command letters

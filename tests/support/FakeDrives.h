@@ -5,25 +5,21 @@
 #include <QDir>
 #include <QList>
 
-// Drives made of ordinary folders, to install in place of the system's with
-// Installed<DriveSource>. A drive may be declared not ready, like a CD drive
-// without a disc.
+// Drives made of ordinary folders, to install with Installed<DriveSource>; a
+// drive may be declared not ready, like a CD drive without a disc.
 class FakeDrives : public kettwerk::platform::DriveSource
 {
 public:
     struct Drive
     {
-        QString name;
-        QString root;
+        QString name, root;
         bool ready = true;
     };
-
     explicit FakeDrives(QList<Drive> drives) : m_drives(std::move(drives))
     {
         for (const Drive& drive : m_drives)
             m_names.append(drive.name);
     }
-
     QStringList drives() const override { return m_names; }
     // The drive whose root holds the path; the roots lie side by side.
     QString driveOf(const QString& path) const override
@@ -44,7 +40,6 @@ private:
         const auto known = m_names.indexOf(name);
         return known < 0 ? Drive{{}, {}, false} : m_drives.at(known);
     }
-
     QList<Drive> m_drives;
     QStringList m_names;
 };

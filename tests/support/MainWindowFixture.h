@@ -42,18 +42,13 @@ public:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-
     void close()
     {
         if (window)
             window->close();
         window.reset();
     }
-
-    template <typename T = QWidget> T* find(const char* name)
-    {
-        return control<T>(window.get(), name);
-    }
+    template <typename T = QWidget> T* find(const char* n) { return control<T>(window.get(), n); }
 
     void press(const char* name) { click(find(name)); }
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }

@@ -22,8 +22,7 @@ public:
     }
     void clear()
     {
-        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kettwerk"),
-                           QStringLiteral("Kettwerk"));
+        QSettings settings(file(), QSettings::IniFormat);
         settings.clear();
         settings.sync();
     }

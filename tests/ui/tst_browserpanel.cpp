@@ -45,17 +45,11 @@ class TestBrowserPanel : public QObject
     std::unique_ptr<QWidget> m_window;
     std::unique_ptr<QSignalSpy> m_lists, m_status;
 
-    template <typename T = QWidget> T* find(const char* name)
-    {
-        return control<T>(m_window.get(), name);
-    }
+    template <typename T = QWidget> T* find(const char* n) { return control<T>(m_window.get(), n); }
     QLineEdit* pathField() { return find<QLineEdit>("txt_path"); }
     FolderList* folders() { return find<FolderList>("Dir1"); }
     QString at(const QString& r) const { return platform::fullFolderPath(m_root.filePath(r)); }
-    QStringList listed() const
-    {
-        return m_lists->value(m_lists->size() - 1).value(0).toStringList();
-    }
+    QStringList listed() { return m_lists->value(m_lists->size() - 1).value(0).toStringList(); }
     void clickLine(const QString& text, bool twice)
     {
         FolderList* list = folders();

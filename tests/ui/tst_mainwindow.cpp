@@ -21,7 +21,6 @@
 
 using namespace kettwerk;
 using namespace Qt::StringLiterals;
-using kettwerk::ui::MainWindow;
 
 // The main window as the user works it, from start-up through the file list
 // and the mapkey window to doit.pro, and shutdown.
@@ -90,6 +89,7 @@ private Q_SLOTS:
             values << settings::kMapkeyNames << stored.toString();
         m_ui.open(values);
         QCOMPARE(m_ui.find<ui::BlockField>("txt_individ")->text(), block);
+        QVERIFY(QFile::remove(m_ui.settingsFile())); // shutdown must store all three anew
         m_ui.find<QLineEdit>("txt_pro")->setText(u"typed/folder"_s);
         if (shown.isValid()) {
             m_ui.press("cmd_mapkey");
@@ -132,7 +132,7 @@ private Q_SLOTS:
     {
         QFETCH(QPoint, click);
         QFETCH(QPoint, place);
-        QCOMPARE(MainWindow::fileListPanelPlace(click), place);
+        QCOMPARE(ui::MainWindow::fileListPanelPlace(click), place);
     }
     void panelsMoveShowAndHide()
     {
@@ -199,11 +199,14 @@ private Q_SLOTS:
         QCOMPARE(explanation(), u"Das Programm verlassen"_s);
         hover(nullptr, QPoint(500, 200));
         QCOMPARE(explanation(), QString());
-        // The config.pro button names the folder of this moment.
+        // The config.pro button names the folder of this moment, blanks as designed.
         m_ui.find<QLineEdit>("txt_pro")->setText(u"/pro/work"_s);
         hover("cmd_auto");
-        QVERIFY2(explanation().contains(u"Verzeichnis: /pro/work Mit der Tastenfolge"_s),
-                 qPrintable(explanation()));
+        QCOMPARE(explanation(),
+                 u"Mit dieser Funktion wird der config.pro der Mapkey auto zugewiesen. Die "
+                 "config.pro liegt im Verzeichnis: /pro/work Mit der Tastenfolge >> auto <<  "
+                 "-eingegeben in der Pro/ENGINEER Oberfläche-  wird die Datei doit.pro geladen "
+                 "und ausgeführt."_s);
         // Every explained control has a text of its own.
         QStringList seen;
         for (const char* name :
@@ -282,6 +285,14 @@ private Q_SLOTS:
         m_ui.press("Image1");
         QString shown = control<QPlainTextEdit>(openWindow("frm_help"), "Text1")->toPlainText();
         QCOMPARE(shown.replace(u'\n', u"\r\n"_s), ui::HelpWindow::usageText());
+        // The lines that end in a blank, and the steps in their order, are as designed.
+        QString ends, steps;
+        for (const QString& line : shown.split(u"\r\n"_s)) {
+            ends += line.endsWith(u' ') ? u'b' : u'.';
+            steps += line.mid(1, 3) == u".) "_s ? line.left(1) : QString();
+        }
+        QCOMPARE(ends, u"b....b....b...b....bb...b...b.."_s);
+        QCOMPARE(steps, u"12354"_s);
         m_ui.window->close();
         QTRY_VERIFY(!openWindow("frm_help"));
     }
@@ -349,9 +360,7 @@ private Q_SLOTS:
         QCOMPARE(m_shell.opened,
                  by == u"cmd_edit"_s ? QStringList{u"/elsewhere/doit.pro"_s} : QStringList());
     }
-    // Why the write fails is told apart by BatchJob's own cases; here, how
-    // the window reacts.
-    // The window's reaction to a refused write; the reasons are tested with the job.
+    // How the window reacts; BatchJob's own cases tell why a write fails.
     void failedWriteIsReportedAndChangesNothing_data()
     {
         QTest::addColumn<QString>("folder"); // "-": none set
@@ -487,8 +496,8 @@ private Q_SLOTS:
         QVERIFY(m_ui.job().selection().isEmpty());
         QVERIFY(m_ui.find("Frame3")->isVisible());
 
-        m_ui.files().setEntries({u"E:\\p\\b.drw.3"_s, u"skip.drw"_s, u"c.prt"_s}, true);
-        m_ui.files().setMarked(1, false);
+        m_ui.files().setEntries({u"b.drw.3"_s, u"b.drw.4"_s, u"skip.drw"_s, u"c.prt"_s}, true);
+        m_ui.files().setMarked(2, false);
         m_ui.press("cmd_file");
         QCOMPARE(m_ui.job().selection(), (QStringList{u"b.drw"_s, u"c.prt"_s}));
         QCOMPARE(m_ui.text("lbl_status"), u"2 Dateien gewählt. Mapkey kann nun erstellt werden."_s);
