@@ -1,9 +1,11 @@
 #include "BatchJob.h"
+#include "ConfigInstaller.h"
 #include "EightBitCodec.h"
 #include "ExpectedBatch.h"
 #include "Files.h"
 #include "Paths.h"
 #include "Platform.h"
+#include "SafeWrite.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
 #include "Templates.h"
@@ -13,6 +15,7 @@
 #include <QBuffer>
 #include <QDirIterator>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +26,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace kettwerk;
@@ -63,6 +67,65 @@ QStringList snapshot(const QString& folder)
     return entries;
 }
 
+#ifdef Q_OS_UNIX
+struct stat statOf(const QString& path)
+{
+    struct stat info = {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
+
+// Runs `write` with the file size limited to `bytes`: a write then fails the
+// way it does on a full disk, even for the superuser.
+template <typename Write> auto withFileSizeLimit(rlim_t bytes, Write write)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    return result;
+}
+#endif
+
+// Runs kettwerk-batch as a user's script would.
+class BatchRunner
+{
+public:
+    // Starts afresh, in the test's own environment (and so its settings).
+    void reset()
+    {
+        environment = QProcessEnvironment::systemEnvironment();
+        outputFile.clear();
+    }
+
+    // Runs the program; returns its exit code and keeps what it printed.
+    int run(const QStringList& arguments, const QByteArray& input = {})
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
+        process.start(qEnvironmentVariable("KETTWERK_BATCH"), arguments);
+        if (!process.waitForStarted())
+            return -1;
+        process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(60000);
+        out = process.readAllStandardOutput();
+        err = QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    }
+
+    QProcessEnvironment environment;
+    QString outputFile; // standard output goes there when set
+    QByteArray out;
+    QString err;
+};
+
 enum Fault { MissingFolder, PathIsFolder, PathIsPipe, ReadOnlyFile, UnreadableFile, LockedFolder };
 
 } // namespace
@@ -75,25 +138,9 @@ class TestBatchJob : public QObject
     QTemporaryDir m_home;
 
     std::optional<QTemporaryDir> m_work; // fresh for every test
-    QByteArray m_out;
-    QString m_err;
+    BatchRunner m_batch;                 // kettwerk-batch with this test's settings and home
 
     QString file(const QString& name) const { return m_work->filePath(name); }
-    // Runs the program; returns its exit code and keeps what it printed.
-    int run(const QStringList& arguments, const QByteArray& input = {})
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"XDG_CONFIG_HOME"_s, m_settings.folder()); // and HOME is the test's
-        process.setProcessEnvironment(env);
-        process.start(qEnvironmentVariable("KETTWERK_BATCH"), arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        process.waitForFinished(30000);
-        m_out = process.readAllStandardOutput();
-        m_err = QString::fromUtf8(process.readAllStandardError());
-        return process.exitCode();
-    }
 
     // Writes doit.pro with the custom sequence for `name` into `folder`.
     static JobResult write(const QString& folder, const QString& name)
@@ -117,6 +164,9 @@ private Q_SLOTS:
     {
         m_settings.clear();
         m_work.emplace();
+        m_batch.reset();
+        m_batch.environment.insert(u"XDG_CONFIG_HOME"_s, m_settings.folder());
+        m_batch.environment.insert(u"HOME"_s, m_home.path());
     }
 
     void workingFolderAtStart_data()
@@ -160,20 +210,17 @@ private Q_SLOTS:
         QVERIFY(!job.storeMapkeyNames(store).ok);
         QVERIFY(QDir(file).removeRecursively());
     }
-    // Only the separator at the very end counts and nothing is trimmed; with
-    // no working folder, config.pro lies beside the program.
+    // Only the separator at the very end counts and nothing is trimmed.
     void pathsFollowTheWorkingFolder()
     {
         QCOMPARE(configFilePath(u"E:\\pro"_s, u"C:\\prog"_s, u'\\'), u"E:\\pro\\config.pro"_s);
         QCOMPARE(configFilePath(u"/home/pro/"_s, u"/opt"_s, u'/'), u"/home/pro/config.pro"_s);
-        QCOMPARE(configFilePath(QString(), u"C:\\prog"_s, u'\\'), u"C:\\prog\\config.pro"_s);
         const QChar separator = platform::pathSeparator();
         BatchJob job;
         job.setWorkingFolder(u"work"_s + separator);
         QCOMPARE(job.batchFilePath(), u"work"_s + separator + u"doit.pro"_s);
         job.setWorkingFolder(u"work "_s);
         QCOMPARE(job.batchFilePath(), u"work "_s + separator + u"doit.pro"_s);
-        QVERIFY(!isExistingFile(QDir::tempPath()) && !isExistingFile(QString()));
     }
     void writesTheLastComposition()
     {
@@ -213,19 +260,12 @@ private Q_SLOTS:
     void fullDiskLeavesTheEarlierFile()
     {
 #ifdef Q_OS_UNIX
-        // A file size limit fails the write the way a full disk does, even for
-        // root; one file is small enough to sit in the write buffer.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        rlimit small = old;
-        small.rlim_cur = 200;
+        // One file is small enough to sit in the write buffer until the flush.
         const QString path = file(u"doit.pro"_s);
         QVERIFY(writeBytes(path, "earlier"));
         const QStringList before = snapshot(m_work->path());
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const JobResult result = write(m_work->path(), u"a.drw"_s);
-        setrlimit(RLIMIT_FSIZE, &old);
+        const JobResult result =
+            withFileSizeLimit(200, [&] { return write(m_work->path(), u"a.drw"_s); });
         QVERIFY(!result.ok);
         // The reason in the system's words, not "Unknown error".
         QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)) &&
@@ -235,6 +275,87 @@ private Q_SLOTS:
 #else
         QSKIP("File size limits are a POSIX feature");
 #endif
+    }
+    // A rewrite leaves no file other than it was or as it should be, its
+    // owner and links included.
+    void rewriteKeepsOwnerModeAndHardLinks()
+    {
+#ifdef Q_OS_UNIX
+        const QString path = file(u"config.pro"_s);
+        const QString other = file(u"other-name.pro"_s);
+        QVERIFY(writeBytes(path, "alt\r\n"));
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+        // Only the superuser can hand a file to someone else, as a shared
+        // project folder has it (alice's file, bob's installation).
+        const bool root = ::geteuid() == 0;
+        if (root)
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), 4242, 4343), 0);
+        QVERIFY(writeFileAtomically(path, "neu\r\n", nullptr));
+        QCOMPARE(statOf(path).st_mode & 07777, mode_t(0640));
+        if (root) {
+            QCOMPARE(statOf(path).st_uid, uid_t(4242));
+            QCOMPARE(statOf(path).st_gid, gid_t(4343));
+        }
+
+        // A second name of the same file sees the new bytes: the link holds.
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
+                 0);
+        const ConfigInstallResult installed = installAutoMapkey(path);
+        QVERIFY2(installed.ok, qPrintable(installed.error));
+        QCOMPARE(statOf(path).st_ino, statOf(other).st_ino);
+        QVERIFY(readBytes(other).startsWith("neu\r\n! Mapkey zum ausfuehren der doit.pro\r\n"));
+        QCOMPARE(entries(m_work->path()), (QStringList{u"config.pro"_s, u"other-name.pro"_s}));
+        QVERIFY(QFile::remove(other) && QFile::remove(path));
+#else
+        QSKIP("Owners and hard links as POSIX keeps them");
+#endif
+    }
+    void failedRewriteInPlacePutsTheOldBytesBack()
+    {
+#ifdef Q_OS_UNIX
+        const QString path = file(u"linked.pro"_s);
+        const QString other = file(u"second.pro"_s);
+        QVERIFY(writeBytes(path, "! alt\r\n"));
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
+                 0);
+        QString error;
+        const bool written = withFileSizeLimit(
+            100, [&] { return writeFileAtomically(path, QByteArray(500, 'x'), &error); });
+        QVERIFY(!written);
+        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+        QCOMPARE(readBytes(path), QByteArray("! alt\r\n"));
+        QCOMPARE(statOf(path).st_ino, statOf(other).st_ino);
+        QCOMPARE(entries(m_work->path()), (QStringList{u"linked.pro"_s, u"second.pro"_s}));
+        QVERIFY(QFile::remove(other) && QFile::remove(path));
+#else
+        QSKIP("Hard links and file size limits as POSIX keeps them");
+#endif
+    }
+    void readOnlyFileIsRefusedForEveryone()
+    {
+        // The superuser passes the system's own check; the refusal must not.
+        const QString path = file(u"doit.pro"_s);
+        QVERIFY(writeBytes(path, "earlier"));
+        QVERIFY(
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QString error;
+        QVERIFY(!writeFileAtomically(path, "new", &error));
+        QVERIFY2(error.contains(u"schreibgeschützt"_s), qPrintable(error));
+        QCOMPARE(readBytes(path), QByteArray("earlier"));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner) &&
+                QFile::remove(path));
+    }
+    void secondWriterWaitsForTheLock()
+    {
+        const QString path = file(u"config.pro"_s);
+        auto first = std::make_unique<FileLock>(path);
+        QString error;
+        QVERIFY(first->acquire(&error, 0));
+        FileLock second(path);
+        QVERIFY(!second.acquire(&error, 50));
+        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+        first.reset();
+        QVERIFY(second.acquire(&error, 0));
     }
     void tooShortOpenStepIsRefused()
     {
@@ -468,9 +589,10 @@ private Q_SLOTS:
     void printsAListInUtf8OrTheCodePage()
     {
         QFETCH(QByteArray, list);
-        QCOMPARE(run({u"--list"_s, u"-"_s, u"--print"_s, u"--out"_s, m_work->path()}, list), 0);
-        QCOMPARE(m_out, oneFileBatch("M\xfchle.drw", "ds")); // nothing stored: ds
-        QCOMPARE(m_err,
+        QCOMPARE(m_batch.run({u"--list"_s, u"-"_s, u"--print"_s, u"--out"_s, m_work->path()}, list),
+                 0);
+        QCOMPARE(m_batch.out, oneFileBatch("M\xfchle.drw", "ds")); // nothing stored: ds
+        QCOMPARE(m_batch.err,
                  u"Warnung: „Mühle.drw“: Zeichen „ü“ im Modellnamen\n1 Dateien gewählt.\n"_s);
         QVERIFY(!QFile::exists(file(u"doit.pro"_s)));
     }
@@ -519,21 +641,22 @@ private Q_SLOTS:
         QFETCH(QString, message);
         arguments.replaceInStrings(u"<dir>"_s, m_work->path());
         message = QDir::toNativeSeparators(message.replace(u"<dir>"_s, m_work->path()));
-        QCOMPARE(run(arguments, input), exitCode);
-        const QString said = exitCode == 0 ? QString::fromUtf8(m_out) : m_err;
+        QCOMPARE(m_batch.run(arguments, input), exitCode);
+        const QString said = exitCode == 0 ? QString::fromUtf8(m_batch.out) : m_batch.err;
         // Warnings of the check may come first.
         QVERIFY2(said.contains(message), qPrintable(said));
-        QVERIFY((exitCode == 0 ? m_err : QString::fromUtf8(m_out)).isEmpty());
+        QVERIFY((exitCode == 0 ? m_batch.err : QString::fromUtf8(m_batch.out)).isEmpty());
         QVERIFY(!QFile::exists(file(u"doit.pro"_s)));
     }
     void writesDoitAndInstallsTheAutoMapkey()
     {
         const QByteArray added = "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !\n";
-        QCOMPARE(run({u"--install-auto"_s, u"--list"_s, u"-"_s, u"--mapkeys"_s, u"+;%bb;%00;"_s,
-                      u"--out"_s, m_work->path()},
-                     "a.drw\n"),
+        QCOMPARE(m_batch.run({u"--install-auto"_s, u"--list"_s, u"-"_s, u"--mapkeys"_s,
+                              u"+;%bb;%00;"_s, u"--out"_s, m_work->path()},
+                             "a.drw\n"),
                  0);
-        QCOMPARE(m_out, "1 Dateien gewählt.\nEs wurde eine Datei config.pro angelegt\n" + added);
+        QCOMPARE(m_batch.out,
+                 "1 Dateien gewählt.\nEs wurde eine Datei config.pro angelegt\n" + added);
         QCOMPARE(readBytes(file(u"doit.pro"_s)), oneFileBatch("a.drw", "+;%bb;%00;"));
         QCOMPARE(readBytes(file(u"config.pro"_s)), kAutoBlock);
         // A list file, and without --out and --mapkeys what the window keeps.
@@ -541,14 +664,139 @@ private Q_SLOTS:
                                                 "bracket.drw.4\nplate.prt\rplate.prt"));
         storeSetting(settings::kMapkeyNames, u"stored"_s);
         storeSetting(settings::kWorkingFolder, m_work->path());
-        QCOMPARE(run({u"--install-auto"_s, u"--list"_s, file(u"list.txt"_s)}), 0);
-        QCOMPARE(m_out, "2 Dateien gewählt.\n" + added);
+        QCOMPARE(m_batch.run({u"--install-auto"_s, u"--list"_s, file(u"list.txt"_s)}), 0);
+        QCOMPARE(m_batch.out, "2 Dateien gewählt.\n" + added);
         QCOMPARE(readBytes(file(u"config.pro"_s)), kAutoBlock + kAutoBlock);
         const QByteArray both = readBytes(file(u"doit.pro"_s));
         QCOMPARE(both.count("\r\n"), 2 + 2 * 11 + 1);
         QCOMPARE(both.count("`Open`;%stored;\\\r\n"), 2);
         QVERIFY(both.contains("`Inputname` `bracket.drw`;") &&
                 both.contains("`Inputname` `plate.prt`;"));
+    }
+    // kettwerk-batch where things go wrong: reads that fail partway, output
+    // that cannot be written, no working folder, text that would break
+    // doit.pro, lists in other encodings, installations at the same time.
+    void readFailingPartwayWritesNothing_data()
+    {
+        QTest::addColumn<QString>("failing"); // "-" for standard input
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("list file") << u"list.txt"_s << QStringList{u"--list"_s, u"list.txt"_s};
+        QTest::newRow("standard input") << u"-"_s << QStringList{u"--list"_s, u"-"_s};
+        QTest::newRow("config.pro") << u"config.pro"_s << QStringList{u"--install-auto"_s};
+    }
+    void readFailingPartwayWritesNothing()
+    {
+#ifdef Q_OS_LINUX
+        QFETCH(QString, failing);
+        QFETCH(QStringList, arguments);
+        const QByteArray list = QByteArray("bracket.drw\n").repeated(1000);
+        const QByteArray config = QByteArray("mapkey m @MAPKEY_LABELeins;\r\n").repeated(1000);
+        QVERIFY(writeBytes(file(u"list.txt"_s), list) && writeBytes(file(u"config.pro"_s), config));
+        m_batch.environment.insert(u"LD_PRELOAD"_s, qEnvironmentVariable("KETTWERK_FAILING_READ"));
+        m_batch.environment.insert(u"KETTWERK_FAIL_PATH"_s,
+                                   failing == u"-"_s ? failing : file(failing));
+        m_batch.environment.insert(u"KETTWERK_FAIL_AFTER"_s, u"4096"_s);
+        arguments.replaceInStrings(u"list.txt"_s, file(u"list.txt"_s));
+        QCOMPARE(m_batch.run(arguments + QStringList{u"--out"_s, m_work->path()}, list), 2);
+        QVERIFY2(m_batch.err.contains(u"Input/output error"_s), qPrintable(m_batch.err));
+        QVERIFY(!QFile::exists(file(u"doit.pro"_s)));
+        QCOMPARE(readBytes(file(u"config.pro"_s)), config);
+#else
+        QSKIP("The failing read is put in place with LD_PRELOAD");
+#endif
+    }
+    void unwritableOutputIsAFailure()
+    {
+#ifdef Q_OS_LINUX
+        m_batch.outputFile = u"/dev/full"_s;
+        QCOMPARE(m_batch.run({u"--list"_s, u"-"_s, u"--print"_s}, "a.drw\n"), 2);
+        QVERIFY2(m_batch.err.contains(u"No space left on device"_s), qPrintable(m_batch.err));
+        // A reader that goes away early.
+        QProcess shell;
+        shell.setProcessEnvironment(m_batch.environment);
+        shell.start(u"bash"_s, {u"-c"_s, u"seq 1 50000 | \"$KETTWERK_BATCH\" --list - --print | "
+                                         u"head -c 1 >/dev/null; exit ${PIPESTATUS[1]}"_s});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 2);
+        QVERIFY(shell.readAllStandardError().contains("Broken pipe"));
+#else
+        QSKIP("/dev/full is a Linux device");
+#endif
+    }
+    void emptyWorkingFolderIsRefused()
+    {
+        // The root of the drive must see no new doit.pro (another program may keep one there).
+        const auto rootFile = [] {
+            const QFileInfo root(u"/doit.pro"_s);
+            return root.exists() ? root.lastModified().toString(Qt::ISODateWithMs) : QString();
+        };
+        const QString rootBefore = rootFile();
+        QCOMPARE(m_batch.run({u"--list"_s, u"-"_s, u"--out"_s, QString()}, "a.drw\n"), 1);
+        // A stored empty folder would mean the root of the drive, or the program's folder.
+        QVERIFY(QDir().mkpath(m_settings.folder() + u"/Kettwerk"_s));
+        QVERIFY(writeBytes(m_settings.folder() + u"/Kettwerk/Kettwerk.ini"_s,
+                           "[Optionen]\ntxt_pro=\n"));
+        for (const QStringList& arguments :
+             {QStringList{u"--list"_s, u"-"_s}, QStringList{u"--install-auto"_s}}) {
+            QCOMPARE(m_batch.run(arguments, "a.drw\n"), 2);
+            QVERIFY2(m_batch.err.contains(u"kein Speicherort"_s), qPrintable(m_batch.err));
+        }
+        QCOMPARE(rootFile(), rootBefore);
+        QVERIFY(!QFileInfo::exists(
+            QFileInfo(qEnvironmentVariable("KETTWERK_BATCH")).absolutePath() + u"/config.pro"_s));
+    }
+    void unsafeTextIsRefusedByName()
+    {
+        const QByteArray list = "gut.drw\na`b.drw\nc\td.prt\ne\x01.asm\n";
+        QCOMPARE(m_batch.run({u"--list"_s, u"-"_s, u"--out"_s, m_work->path(), u"--mapkeys"_s,
+                              u"rt\nmapkey evil ~ ;"_s},
+                             list),
+                 1);
+        for (const QString& named : {u"„a`b.drw“: Akzent `"_s, u"„c<Tabulator>d.prt“: Tabulator"_s,
+                                     u"„e<Steuerzeichen U+0001>.asm“"_s,
+                                     u"Mapkey-Namen „rt<Zeilenumbruch>mapkey evil ~ ;“"_s})
+            QVERIFY2(m_batch.err.contains(named), qPrintable(m_batch.err));
+        QVERIFY(!m_batch.err.contains(u"gut.drw"_s));
+        QVERIFY(entries(m_work->path()).isEmpty());
+    }
+    void listsInEveryEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("UTF-16 LE")
+            << QByteArray("\xff\xfeM\0\xfc\0.\0d\0r\0w\0\r\0\n\0", 18) << QByteArray("M\xfc.drw");
+        QTest::newRow("UTF-16 BE")
+            << QByteArray("\xfe\xff\0M\0\xfc\0.\0d\0r\0w\0\n", 16) << QByteArray("M\xfc.drw");
+    }
+    void listsInEveryEncoding()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QByteArray, name);
+        QCOMPARE(m_batch.run({u"--list"_s, u"-"_s, u"--print"_s}, list), 0);
+        QVERIFY2(m_batch.out.contains("`Inputname` `" + name + "`;\\\r\n"),
+                 m_batch.out.constData());
+    }
+    void concurrentInstallationsKeepEveryBlock()
+    {
+        QVERIFY(writeBytes(file(u"config.pro"_s), "! meine Einstellungen\r\n"));
+        QList<QProcess*> running;
+        for (int i = 0; i < 20; ++i) {
+            auto* process = new QProcess(this);
+            process->setProcessEnvironment(m_batch.environment);
+            process->start(qEnvironmentVariable("KETTWERK_BATCH"),
+                           {u"--install-auto"_s, u"--out"_s, m_work->path()});
+            running.append(process);
+        }
+        for (QProcess* process : running) {
+            QVERIFY(process->waitForFinished(60000));
+            QCOMPARE(process->exitCode(), 0);
+        }
+        qDeleteAll(running);
+        const QByteArray config = readBytes(file(u"config.pro"_s));
+        QVERIFY(config.startsWith("! meine Einstellungen\r\n"));
+        QCOMPARE(config.count(kAutoBlock), 20);
+        QCOMPARE(config.size(), 23 + 20 * kAutoBlock.size());
+        QCOMPARE(entries(m_work->path()), QStringList{u"config.pro"_s});
     }
 };
 
