@@ -29,8 +29,9 @@ bool syncToDisk(int fd);
 // the program, so that the failure can be reported.
 void reportBrokenPipes();
 
-// Standard output passes bytes on as they are written: no line-end
-// translation (on Windows the C runtime would turn every LF into CR LF).
+// Standard input, output and error pass bytes on as they are: no line-end
+// translation (on Windows the C runtime would turn every LF into CR LF, and
+// take a UTF-16 list apart).
 void useBinaryStandardOutput();
 
 // The system's own words for the last failed call.

@@ -179,6 +179,7 @@ void TestBatchCheck::filesInLookupOrder()
     QDir root(dir.path());
     QVERIFY(root.mkpath(u"home"_s) && root.mkpath(u"work"_s) && root.mkpath(u"odd/config.pro"_s));
     qputenv("HOME", QFile::encodeName(root.filePath(u"home"_s)));
+    qputenv("USERPROFILE", QFile::encodeName(root.filePath(u"home"_s)));
     const QString home = root.filePath(u"home/config.pro"_s);
     const QString work = root.filePath(u"work/config.pro"_s);
     const QString folder = root.filePath(u"odd/config.pro"_s);

@@ -3,7 +3,6 @@
 #include "EightBitCodec.h"
 #include "ExpectedBatch.h"
 #include "Files.h"
-#include "Paths.h"
 #include "Platform.h"
 #include "SafeWrite.h"
 #include "SettingsKeys.h"
@@ -158,15 +157,15 @@ private Q_SLOTS:
     {
         // The user's own config.pro defines the mapkeys the tests name.
         qputenv("HOME", QFile::encodeName(m_home.path()));
+        qputenv("USERPROFILE", QFile::encodeName(m_home.path())); // the home folder on Windows
         QVERIFY(writeBytes(m_home.filePath(u"config.pro"_s), kDefinedMapkeys));
     }
     void init()
     {
         m_settings.clear();
         m_work.emplace();
-        m_batch.reset();
+        m_batch.reset(); // with this test's home, which defines the mapkeys
         m_batch.environment.insert(u"XDG_CONFIG_HOME"_s, m_settings.folder());
-        m_batch.environment.insert(u"HOME"_s, m_home.path());
     }
 
     void workingFolderAtStart_data()

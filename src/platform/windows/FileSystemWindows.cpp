@@ -38,8 +38,11 @@ void reportBrokenPipes() {}
 void useBinaryStandardOutput()
 {
     // The list and the batch file carry their own CR LF; text mode would
-    // add a second CR before each LF.
+    // add a second CR before each LF. Messages on standard error end in LF,
+    // as on every other system.
+    ::_setmode(::_fileno(stdin), _O_BINARY);
     ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
 }
 
 QString lastSystemError()
