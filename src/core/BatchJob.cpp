@@ -187,6 +187,8 @@ QList<Finding> BatchJob::checkFileNames(const QStringList& selection)
 
 JobResult BatchJob::refusal() const
 {
+    if (!m_batch)
+        return JobResult::failure(QStringLiteral("Es wurde noch kein Mapkey erstellt."));
     const QStringList findings = unsafeText();
     if (findings.isEmpty())
         return {};
@@ -201,8 +203,6 @@ JobResult BatchJob::refusal() const
 JobResult BatchJob::writeBatchFile() const
 {
     const QString path = batchFilePath();
-    if (!m_batch)
-        return JobResult::failure(QStringLiteral("Es wurde noch kein Mapkey erstellt."));
     if (JobResult refused = refusal(); !refused.ok)
         return refused;
     if (m_workingFolder.isEmpty())
@@ -225,8 +225,6 @@ JobResult BatchJob::writeBatchFile() const
 
 JobResult BatchJob::printBatch(QIODevice& out) const
 {
-    if (!m_batch)
-        return JobResult::failure(QStringLiteral("Es wurde noch kein Mapkey erstellt."));
     if (JobResult refused = refusal(); !refused.ok)
         return refused;
     if (!m_batch->encodingProblem().isEmpty()) {

@@ -114,6 +114,8 @@ Q_SIGNALS:
     void workingFolderChanged(const QString& folder);
 
 private:
+    // Why the last composition may not be written at all: there is none, or
+    // it holds text that would break doit.pro.
     JobResult refusal() const;
 
     QStringList m_selection;

@@ -37,11 +37,6 @@ bool isWriteProtected(const QFileInfo& file)
     return !file.isWritable() || !(file.permissions() & anyWrite);
 }
 
-QString reasonOf(const QIODevice& device)
-{
-    return failureReason(device);
-}
-
 bool produceInMemory(const ContentProducer& produce, QByteArray* bytes)
 {
     QBuffer buffer(bytes);
@@ -62,13 +57,13 @@ Replaced replaceWithNewFile(const QString& target, const ContentProducer& produc
 {
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
-        *reason = reasonOf(file);
+        *reason = failureReason(file);
         return Replaced::No;
     }
     // Flushed by hand: commit() does not report a buffered write that fails
     // on a full disk and would put a short file in place of the old one.
     if (!produce(file) || !file.flush()) {
-        *reason = reasonOf(file);
+        *reason = failureReason(file);
         file.cancelWriting();
         return Replaced::No;
     }
@@ -77,7 +72,7 @@ Replaced replaceWithNewFile(const QString& target, const ContentProducer& produc
         return Replaced::KeepsNotOwnership;
     }
     if (!file.commit()) {
-        *reason = reasonOf(file);
+        *reason = failureReason(file);
         return Replaced::No;
     }
     return Replaced::Yes;
@@ -91,7 +86,7 @@ bool rewriteInPlace(const QString& target, const ContentProducer& produce, QStri
     QByteArray after;
     QFile old(target);
     if (!old.open(QIODevice::ReadOnly) || !readToEnd(old, &before, reason)) {
-        *reason = reasonOf(old);
+        *reason = failureReason(old);
         return false;
     }
     old.close();
@@ -102,7 +97,7 @@ bool rewriteInPlace(const QString& target, const ContentProducer& produce, QStri
     const QString backupPath = target + QStringLiteral(".kettwerk-alt");
     QFile backup(backupPath);
     if (!backup.open(QIODevice::WriteOnly) || !writeAllAndSync(backup, before)) {
-        *reason = reasonOf(backup);
+        *reason = failureReason(backup);
         backup.remove();
         return false;
     }
@@ -114,7 +109,7 @@ bool rewriteInPlace(const QString& target, const ContentProducer& produce, QStri
         backup.remove();
         return true;
     }
-    *reason = reasonOf(file);
+    *reason = failureReason(file);
     file.close();
     if (file.open(QIODevice::ReadWrite | QIODevice::Unbuffered) && writeAllAndSync(file, before)) {
         backup.remove();

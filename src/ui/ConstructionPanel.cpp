@@ -59,21 +59,16 @@ ConstructionPanel::ConstructionPanel(BatchJob& job, QWidget* parent)
     close->setToolTip(QStringLiteral("Mapkeykonstruktion ausblenden"));
     placeTwips(close, 9120, 120, 480, 465);
 
-    connect(header, &BlockField::edited, this, [this](const QString& text) {
-        BatchFrame edited = m_job.frame();
-        edited.header = text;
-        m_job.setFrame(edited);
-    });
-    connect(openStep, &BlockField::edited, this, [this](const QString& text) {
-        BatchFrame edited = m_job.frame();
-        edited.openStep = text;
-        m_job.setFrame(edited);
-    });
-    connect(closing, &BlockField::edited, this, [this](const QString& text) {
-        BatchFrame edited = m_job.frame();
-        edited.closing = text;
-        m_job.setFrame(edited);
-    });
+    // The frame's blocks go into the job as the user edits them.
+    for (const auto& [field, block] :
+         {std::pair{header, &BatchFrame::header}, std::pair{openStep, &BatchFrame::openStep},
+          std::pair{closing, &BatchFrame::closing}}) {
+        connect(field, &BlockField::edited, this, [this, block](const QString& text) {
+            BatchFrame edited = m_job.frame();
+            edited.*block = text;
+            m_job.setFrame(edited);
+        });
+    }
     connect(m_functionBlockField, &BlockField::edited, &job, &BatchJob::setFunctionBlock);
     // Composition hides the panel; a refused one leaves it open for a fix.
     connect(ok, &QPushButton::clicked, this, &ConstructionPanel::composeRequested);
