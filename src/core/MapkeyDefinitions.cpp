@@ -199,7 +199,7 @@ QStringList mapkeyLookupFiles(const QString& workingFolder, const QStringList& f
     const QString configName = QString::fromUtf16(kConfigFileName);
     const QChar separator = platform::pathSeparator();
     QStringList candidates{
-        joinFolderAndName(QDir::toNativeSeparators(QDir::homePath()), configName, separator)};
+        joinFolderAndName(platform::homeFolder(), configName, separator)};
     if (!workingFolder.isEmpty())
         candidates.append(joinFolderAndName(workingFolder, configName, separator));
     candidates += further;

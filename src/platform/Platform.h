@@ -17,6 +17,10 @@ QString loginName();
 // the separator. It may not exist.
 QString defaultWorkingFolder(const QString& login);
 
+// The user's home folder, where Pro/ENGINEER reads the user's own
+// config.pro, in the system's own form and without a trailing separator.
+QString homeFolder();
+
 // The folder that holds the program's executable, without a trailing
 // separator.
 QString programFolder();

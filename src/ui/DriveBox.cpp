@@ -41,6 +41,14 @@ void DriveBox::setDrive(const QString& drive)
     setCurrentIndex(findText(drive));
 }
 
+void DriveBox::showDrive(const QString& drive)
+{
+    if (drive.isEmpty())
+        return;
+    m_drive = drive;
+    refresh();
+}
+
 void DriveBox::onIndexChanged(int index)
 {
     if (index < 0 || itemText(index) == m_drive)

@@ -18,6 +18,9 @@ public:
 
     QString drive() const { return m_drive; }
     void setDrive(const QString& drive);
+    // Shows `drive` as the current one without running the change handler:
+    // for a folder list that is already where it should be.
+    void showDrive(const QString& drive);
     // Reads the drives again, keeping the current one.
     void refresh();
 

@@ -35,8 +35,11 @@ void OutputFolderPanel::restoreFolder(const QString& folder)
 {
     if (!isExistingFolder(folder))
         return;
+    // The drive box only catches up: a change handled as such would move the
+    // list on to that drive's current folder, and "ok" would then replace the
+    // working folder with it.
     m_folderList->setPath(folder);
-    m_driveBox->setDrive(platform::DriveSource::instance().driveOf(m_folderList->path()));
+    m_driveBox->showDrive(platform::DriveSource::instance().driveOf(m_folderList->path()));
 }
 
 void OutputFolderPanel::openAbove(const QRect& bar)

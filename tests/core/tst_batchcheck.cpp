@@ -92,7 +92,8 @@ void TestBatchCheck::mapkeyNames_data()
 {
     QTest::addColumn<QString>("names");
     QTest::addColumn<QStringList>("expected");
-    const QString files = u"(/home/u/config.pro, /work/config.pro)"_s;
+    // The files searched are named as the system writes paths.
+    const QString files = QDir::toNativeSeparators(u"(/home/u/config.pro, /work/config.pro)"_s);
     const QString deep = u"W Mapkey „d“ ist tiefer verschachtelt als die 5 Ebenen von "
                          u"Pro/ENGINEER: auto → doit → d → e → f → g"_s;
     const auto row = [](const char* name, const QString& names, const QString& finding) {
@@ -108,7 +109,8 @@ void TestBatchCheck::mapkeyNames_data()
     row("undefined", u"a;%rt;%rt"_s,
         u"W Mapkey „rt“ ist in keiner der durchsuchten Dateien definiert "_s + files);
     row("case only", u"A"_s,
-        u"W Mapkey „A“ ist nicht definiert, nur „a“ in anderer Groß-/Kleinschreibung (/work/config.pro)"_s);
+        u"W Mapkey „A“ ist nicht definiert, nur „a“ in anderer Groß-/Kleinschreibung ("_s +
+            QDir::toNativeSeparators(u"/work/config.pro)"_s));
     row("called, undefined", u"n"_s,
         u"W Mapkey „missing“ (aufgerufen über n → missing) ist in keiner der durchsuchten Dateien definiert "_s +
             files);
@@ -179,17 +181,19 @@ void TestBatchCheck::filesInLookupOrder()
     QDir root(dir.path());
     QVERIFY(root.mkpath(u"home"_s) && root.mkpath(u"work"_s) && root.mkpath(u"odd/config.pro"_s));
     qputenv("HOME", QFile::encodeName(root.filePath(u"home"_s)));
-    qputenv("USERPROFILE", QFile::encodeName(root.filePath(u"home"_s)));
-    const QString home = root.filePath(u"home/config.pro"_s);
-    const QString work = root.filePath(u"work/config.pro"_s);
-    const QString folder = root.filePath(u"odd/config.pro"_s);
-    const QString missing = root.filePath(u"none/config.pro"_s);
+    const auto path = [&root](const QString& name) {
+        return QDir::toNativeSeparators(root.filePath(name));
+    };
+    const QString home = path(u"home/config.pro"_s);
+    const QString work = path(u"work/config.pro"_s);
+    const QString folder = path(u"odd/config.pro"_s);
+    const QString missing = path(u"none/config.pro"_s);
     QVERIFY(writeBytes(home, "mapkey a @MAPKEY_LABELHeim;\nmapkey h %a;\n"));
     QVERIFY(writeBytes(work, "mapkey a @MAPKEY_LABELArbeit;\n"));
 
     QCOMPARE(mapkeyLookupFiles(QString(), {}), QStringList{home});
-    QCOMPARE(mapkeyLookupFiles(root.filePath(u"home/"_s), {}), QStringList{home});
-    const QStringList files = mapkeyLookupFiles(root.filePath(u"work"_s), {folder, missing, work});
+    QCOMPARE(mapkeyLookupFiles(path(u"home/"_s), {}), QStringList{home});
+    const QStringList files = mapkeyLookupFiles(path(u"work"_s), {folder, missing, work});
     QCOMPARE(files, (QStringList{home, work, folder, missing}));
 
     MapkeyDefinitions definitions;

@@ -162,7 +162,6 @@ private Q_SLOTS:
     {
         // The user's own config.pro defines the mapkeys the tests name.
         qputenv("HOME", QFile::encodeName(m_home.path()));
-        qputenv("USERPROFILE", QFile::encodeName(m_home.path())); // the home folder on Windows
         QVERIFY(writeBytes(m_home.filePath(u"config.pro"_s), kDefinedMapkeys));
     }
     void init()
@@ -178,7 +177,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("proFolderExists");
         QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
         QTest::addColumn<QString>("expected");
-        const QString pro = m_home.path() + u"/ProEWildfire2/"_s;
+        // In the home folder on Linux, on drive E: on Windows.
+        const QString pro = platform::defaultWorkingFolder(platform::loginName());
         QTest::newRow("first run, folder exists") << true << QVariant() << pro;
         QTest::newRow("first run, no folder") << false << QVariant() << platform::programFolder();
         QTest::newRow("stored, gone") << true << QVariant(u"/no/such/"_s) << u"/no/such/"_s;
@@ -189,9 +189,11 @@ private Q_SLOTS:
         QFETCH(bool, proFolderExists);
         QFETCH(QVariant, stored);
         QFETCH(QString, expected);
-        QDir(m_home.path()).rmdir(u"ProEWildfire2"_s);
-        if (proFolderExists)
-            QVERIFY(QDir(m_home.path()).mkdir(u"ProEWildfire2"_s));
+        const QString pro = platform::defaultWorkingFolder(platform::loginName());
+        QDir().rmdir(pro);
+        if (proFolderExists && !QDir().mkpath(pro))
+            QSKIP("This machine has no drive for the usual Pro/ENGINEER folder.");
+        const auto removeProFolder = qScopeGuard([&pro] { QDir().rmdir(pro); });
         if (stored.isValid())
             storeSetting(settings::kWorkingFolder, stored.toString());
         BatchJob job;
@@ -371,6 +373,9 @@ private Q_SLOTS:
     }
     void createsThroughALinkAndAppendsEveryTime()
     {
+#ifdef Q_OS_WIN
+        QSKIP("QFile::link makes a shortcut (.lnk) on Windows, which no program follows.");
+#endif
         QVERIFY(QDir(m_work->path()).mkdir(u"work"_s) && QDir(m_work->path()).mkdir(u"shared"_s));
         const QString target = file(u"shared/real.pro"_s);
         const QString link = file(u"work/config.pro"_s);
@@ -423,8 +428,10 @@ private Q_SLOTS:
         QTest::newRow("path is a pipe") << int(PathIsPipe);
 #endif
         QTest::newRow("read-only file") << int(ReadOnlyFile);
+#ifdef Q_OS_UNIX // Windows keeps only a read-only flag, which folders ignore
         QTest::newRow("unreadable file") << int(UnreadableFile);
         QTest::newRow("unwritable folder") << int(LockedFolder);
+#endif
     }
     void failureLeavesEverythingAsItWas()
     {

@@ -33,7 +33,6 @@ public:
         storeSetting(kettwerk::settings::kWorkingFolder, m_folder.path());
         // The user's own config.pro defines the mapkeys the tests name.
         qputenv("HOME", QFile::encodeName(m_home.path()));
-        qputenv("USERPROFILE", QFile::encodeName(m_home.path())); // the home folder on Windows
         QFile home(m_home.filePath(QStringLiteral("config.pro")));
         QVERIFY(home.open(QIODevice::WriteOnly) && home.write(kDefinedMapkeys) > 0);
         home.close();

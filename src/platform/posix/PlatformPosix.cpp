@@ -61,6 +61,11 @@ QString defaultWorkingFolder(const QString& /*login: the home folder already bel
     return QDir::homePath() + QStringLiteral("/ProEWildfire2/");
 }
 
+QString homeFolder()
+{
+    return QDir::homePath();
+}
+
 QString programFolder()
 {
     return QCoreApplication::applicationDirPath();

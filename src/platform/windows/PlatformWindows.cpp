@@ -108,6 +108,14 @@ QString defaultWorkingFolder(const QString& login)
     return QStringLiteral("E:\\users\\") + login + QStringLiteral("\\ProEWildfire2\\");
 }
 
+QString homeFolder()
+{
+    // Pro/ENGINEER takes its home from HOME when that is set, as many sites
+    // do to keep config.pro on a network drive; else the profile folder.
+    const QString home = qEnvironmentVariable("HOME");
+    return QDir::toNativeSeparators(home.isEmpty() ? QDir::homePath() : home);
+}
+
 QString programFolder()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
