@@ -8,11 +8,16 @@ namespace kettwerk::platform {
 namespace {
 
 // KETTWERK_SETTINGS_ROOT names an INI file to use instead of the user's
-// store. The tests set it so that no run reaches the real settings; on
-// Windows the registry key cannot be moved aside any other way.
+// store, or on Windows another registry key ("HKEY_CURRENT_USER\..."). The
+// tests set it so that no run reaches the real settings; on Windows the
+// registry key cannot be moved aside any other way.
 std::unique_ptr<QSettings> openStore()
 {
     const QString redirected = qEnvironmentVariable("KETTWERK_SETTINGS_ROOT");
+#ifdef Q_OS_WIN
+    if (redirected.startsWith(QLatin1String("HKEY_")))
+        return std::make_unique<QSettings>(redirected, QSettings::NativeFormat);
+#endif
     if (!redirected.isEmpty())
         return std::make_unique<QSettings>(redirected, QSettings::IniFormat);
 #ifdef Q_OS_WIN

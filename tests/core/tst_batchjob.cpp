@@ -177,8 +177,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("proFolderExists");
         QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
         QTest::addColumn<QString>("expected");
-        // In the home folder on Linux, on drive E: on Windows.
-        const QString pro = platform::defaultWorkingFolder(platform::loginName());
+#ifdef Q_OS_WIN
+        const QString pro = u"E:\\users\\"_s + qEnvironmentVariable("USERNAME") + u"\\ProEWildfire2\\"_s;
+#else
+        const QString pro = m_home.path() + u"/ProEWildfire2/"_s;
+#endif
         QTest::newRow("first run, folder exists") << true << QVariant() << pro;
         QTest::newRow("first run, no folder") << false << QVariant() << platform::programFolder();
         QTest::newRow("stored, gone") << true << QVariant(u"/no/such/"_s) << u"/no/such/"_s;
