@@ -61,8 +61,6 @@ bench: deps
 # dist/kettwerk-windows-x64.zip.
 windows-build:
 	@bash scripts/build-qt-windows
-	@command -v zip >/dev/null || { sudo_cmd=; [ "$$(id -u)" -eq 0 ] || sudo_cmd=sudo; \
-	  $$sudo_cmd apt-get update -q && DEBIAN_FRONTEND=noninteractive $$sudo_cmd apt-get install -y -q zip; }
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target kettwerk kettwerk-batch
