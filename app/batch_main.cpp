@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
     kettwerk::platform::reportBrokenPipes();
     // The batch file goes out byte for byte, its CR LF line ends included.
     kettwerk::platform::useBinaryStandardOutput();
+    kettwerk::platform::showUtf8InConsole();
 
     // Unbuffered, on the descriptors themselves: every failed read or write
     // shows at once, where it happened.

@@ -34,6 +34,11 @@ void reportBrokenPipes();
 // take a UTF-16 list apart).
 void useBinaryStandardOutput();
 
+// Messages go out in UTF-8; a Windows console shows them with their umlauts
+// only while it is switched to that code page. The console gets its own code
+// page back when the program ends.
+void showUtf8InConsole();
+
 // The system's own words for the last failed call.
 QString lastSystemError();
 

@@ -52,6 +52,11 @@ void useBinaryStandardOutput()
     // Bytes are bytes here already.
 }
 
+void showUtf8InConsole()
+{
+    // Terminals here take UTF-8 as it is.
+}
+
 QString lastSystemError()
 {
     return QString::fromLocal8Bit(std::strerror(errno));

@@ -3,9 +3,11 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <io.h>
+
 #include <windows.h>
 
 namespace kettwerk::platform {
@@ -43,6 +45,16 @@ void useBinaryStandardOutput()
     ::_setmode(::_fileno(stdin), _O_BINARY);
     ::_setmode(::_fileno(stdout), _O_BINARY);
     ::_setmode(::_fileno(stderr), _O_BINARY);
+}
+
+void showUtf8InConsole()
+{
+    // Without a console the code page is 0, and there is nothing to switch.
+    static const UINT original = ::GetConsoleOutputCP();
+    if (original == 0 || original == CP_UTF8)
+        return;
+    if (::SetConsoleOutputCP(CP_UTF8))
+        std::atexit([] { ::SetConsoleOutputCP(original); });
 }
 
 QString lastSystemError()
