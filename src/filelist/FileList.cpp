@@ -54,6 +54,16 @@ void FileListModel::append(const QString& entry)
     endInsertRows();
 }
 
+void FileListModel::appendAll(const QStringList& entries)
+{
+    if (entries.isEmpty())
+        return;
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row + int(entries.size()) - 1);
+    m_entries.append(entries);
+    endInsertRows();
+}
+
 void FileListModel::setText(qsizetype row, const QString& text)
 {
     m_entries[row] = text;
@@ -83,6 +93,14 @@ void FileList::append(const QString& entry)
     m_model->append(entry);
 }
 
+void FileList::appendEntries(const QStringList& entries, bool marked)
+{
+    QList<bool> marks = m_marks->flags();
+    m_model->appendAll(entries);
+    marks.resize(count(), marked);
+    m_marks->setFlags(marks);
+}
+
 void FileList::setText(qsizetype i, const QString& text)
 {
     m_model->setText(i, text);
@@ -91,6 +109,23 @@ void FileList::setText(qsizetype i, const QString& text)
 void FileList::clear()
 {
     setEntries(QStringList(), false);
+}
+
+qsizetype FileList::removeMarked()
+{
+    const QList<bool>& flags = m_marks->flags();
+    const QStringList& all = m_model->entries();
+    QStringList kept;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (!flags.at(i))
+            kept.append(all.at(i));
+    }
+    const qsizetype removed = all.size() - kept.size();
+    // One reset rather than a removal per marked range: scattered marks in a
+    // long list would otherwise cost time in proportion to rows × ranges.
+    if (removed > 0)
+        setEntries(kept, false);
+    return removed;
 }
 
 void FileList::setEntries(const QStringList& entries, bool marked)

@@ -31,6 +31,9 @@ public:
     const QStringList& entries() const { return m_entries; }
     void replaceAll(const QStringList& entries);
     void append(const QString& entry);
+    // Adds all of `entries` at the end in one step, so that a view hears of
+    // one insertion, not of thousands.
+    void appendAll(const QStringList& entries);
     void setText(qsizetype row, const QString& text);
     // Replaces every finding; rows not named have none.
     void setFindings(const QHash<qsizetype, QString>& findings);
@@ -78,9 +81,15 @@ public:
 
     // Adds one unmarked entry at the end.
     void append(const QString& entry);
+    // Adds entries at the end; they all get `marked`, earlier entries keep
+    // their marks.
+    void appendEntries(const QStringList& entries, bool marked);
     // Rewrites one entry; its mark stays.
     void setText(qsizetype i, const QString& text);
     void clear();
+    // Removes every marked entry; the others keep their order and end up
+    // unmarked. Returns how many went.
+    qsizetype removeMarked();
     // Replaces every entry; all new entries get the same mark.
     void setEntries(const QStringList& entries, bool marked);
 

@@ -39,6 +39,11 @@ BatchSteps::BatchSteps(BatchJob& job, platform::SettingsStore& settings, QWidget
     connect(m_writeButton, &QPushButton::clicked, this, &BatchSteps::onWriteClicked);
 }
 
+QList<QWidget*> BatchSteps::tabStops() const
+{
+    return {m_mapkeyButton, m_writeButton};
+}
+
 void BatchSteps::showMapkeyPanel()
 {
     m_mapkeyPanel->show();

@@ -32,6 +32,8 @@ public:
     BatchSteps(BatchJob& job, platform::SettingsStore& settings, QWidget* window);
 
     QPushButton* writeButton() const { return m_writeButton; }
+    // "Mapkeys eingeben", then the write button, in the order of the work.
+    QList<QWidget*> tabStops() const;
     void showMapkeyPanel();
     void hideWriteButton();
     void explainControls(ExplanationLabel& explanation);

@@ -59,6 +59,11 @@ BottomBar::BottomBar(BatchJob& job, QWidget* parent) : QGroupBox(parent), m_job(
     connect(m_exitImage, &ClickableImage::clicked, this, &BottomBar::exitClicked);
 }
 
+QWidget* BottomBar::firstTabStop() const
+{
+    return m_folderField;
+}
+
 void BottomBar::setLoginName(const QString& name)
 {
     m_loginLabel->setText(name);

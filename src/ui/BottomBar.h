@@ -30,6 +30,8 @@ public:
     // Replaces the whole status line.
     void showStatus(const QString& text);
     void explainControls(ExplanationLabel& explanation);
+    // The working folder field, where the keyboard enters the bar.
+    QWidget* firstTabStop() const;
 
 Q_SIGNALS:
     void headingClicked();

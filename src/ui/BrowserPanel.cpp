@@ -37,6 +37,12 @@ BrowserPanel::BrowserPanel(QWidget* parent) : QFrame(parent)
     connect(m_driveBox, &DriveBox::driveChanged, this, &BrowserPanel::onDriveChanged);
     connect(m_okButton, &QPushButton::clicked, this, &BrowserPanel::onOkClicked);
     connect(m_closeImage, &ClickableImage::clicked, this, &QWidget::hide);
+    connect(m_filterBox, &QComboBox::currentTextChanged, this, &BrowserPanel::filterChanged);
+}
+
+QString BrowserPanel::filter() const
+{
+    return m_filterBox->currentText();
 }
 
 void BrowserPanel::buildControls()

@@ -37,12 +37,17 @@ public:
 
     explicit BrowserPanel(QWidget* parent);
 
+    // The name filter as it stands in the filter box, typed or picked.
+    QString filter() const;
+
 Q_SIGNALS:
     // The file list is to hold exactly these names, all unmarked.
     void filesListed(const QStringList& names);
     void statusMessage(const QString& text);
     // "ok" was pressed: the panel has closed, and the menu panel is to close too.
     void okPressed();
+    // The filter box's text changed, by typing or by a pick.
+    void filterChanged(const QString& filter);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

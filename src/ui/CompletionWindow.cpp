@@ -1,6 +1,7 @@
 #include "CompletionWindow.h"
 
 #include "ClickableImage.h"
+#include "EscapeKey.h"
 #include "Fonts.h"
 #include "Painting.h"
 #include "Shell.h"
@@ -35,6 +36,7 @@ CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidg
     setFixedSize(px(4335), px(3255));
     setFont(sansSerif(8.25));
     fillBackground(this, Qt::white);
+    closeOnEscape(this);
 
     addLabel(this, u"Label1", u"Der Vorgang wurde erfolgreich abgeschlossen !",
              twipsRect(240, 120, 3495, 255));

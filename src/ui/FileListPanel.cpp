@@ -2,6 +2,7 @@
 
 #include "BatchJob.h"
 #include "ClickableImage.h"
+#include "DropTarget.h"
 #include "FileList.h"
 #include "Fonts.h"
 #include "ListText.h"
@@ -12,6 +13,7 @@
 #include "Twips.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +75,7 @@ FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
     m_listView->setMouseTracking(true);
     m_listView->viewport()->setMouseTracking(true);
     m_listView->viewport()->installEventFilter(this);
+    m_dropTarget = new DropTarget(m_listView->viewport());
     m_listView->installEventFilter(this);
     placeTwips(m_listView, kListLeftTwips, 600, 5295, 3375);
 
@@ -80,6 +83,7 @@ FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
     handOver->setObjectName(QStringLiteral("cmd_file"));
     handOver->setFont(sansSerif(9.75, QFont::Bold));
     placeTwips(handOver, 5640, 3720, 495, 495);
+    m_handOverButton = handOver;
 
     auto* close =
         new ClickableImage(QStringLiteral("img_ex3"), QStringLiteral(":/icons/close.png"), this);
@@ -95,7 +99,12 @@ FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
     m_menu = new MenuPanel(this);
     m_menu->hide();
 
+    setTabOrder(m_listView, handOver);
+    // Whoever gives the panel the focus means the list.
+    setFocusProxy(m_listView);
+
     connectMenu();
+    connectDrops();
     connect(m_singleEntryField, &QLineEdit::returnPressed, this,
             &FileListPanel::onSingleEntryEntered);
     connect(close, &ClickableImage::clicked, this, &FileListPanel::onCloseClicked);
@@ -123,9 +132,31 @@ void FileListPanel::connectMenu()
     connect(m_menu, &MenuPanel::quitClicked, this, &FileListPanel::hideMenu);
 }
 
+void FileListPanel::connectDrops()
+{
+    // Text is imported as the clipboard is; files and folders are added,
+    // marked as pasted entries are.
+    connect(m_dropTarget, &DropTarget::textDropped, this, &FileListPanel::importText);
+    connect(m_dropTarget, &DropTarget::filesDropped, this,
+            [this](const QStringList& entries) { m_fileList->appendEntries(entries, true); });
+    connect(m_dropTarget, &DropTarget::folderUnreadable, this, [this](const QString& folder) {
+        Q_EMIT statusMessage(tr("Ordner nicht lesbar: ") + QDir::toNativeSeparators(folder));
+    });
+}
+
 void FileListPanel::hideMenu()
 {
     m_menu->hide();
+}
+
+void FileListPanel::setFolderFilter(const QString& filter)
+{
+    m_dropTarget->setFolderFilter(filter);
+}
+
+QList<QWidget*> FileListPanel::tabStops() const
+{
+    return {m_listView, m_handOverButton};
 }
 
 bool FileListPanel::eventFilter(QObject* watched, QEvent* event)
@@ -147,6 +178,8 @@ bool FileListPanel::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == m_listView && event->type() == QEvent::KeyPress) {
         // Marks changed from the keyboard put the single-entry field away.
         m_singleEntryField->hide();
+        if (runListKey(*static_cast<QKeyEvent*>(event)))
+            return true;
     }
     return QFrame::eventFilter(watched, event);
 }
@@ -174,12 +207,42 @@ void FileListPanel::onListPressed(Qt::MouseButton button)
 
 void FileListPanel::onPasteClicked()
 {
+    importText(QGuiApplication::clipboard()->text());
+}
+
+void FileListPanel::importText(const QString& text)
+{
     // Split in memory: nothing is written to disk, so a missing or read-only
     // working folder cannot cost the user the list.
-    const QString text = QGuiApplication::clipboard()->text();
     m_fileList->setEntries(listEntries(text), false);
     Q_EMIT statusMessage(QStringLiteral("Zwischenablage eingefügt"));
     onMarkAllClicked();
+}
+
+bool FileListPanel::runListKey(const QKeyEvent& key)
+{
+    const auto modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.matches(QKeySequence::Paste))
+        onPasteClicked();
+    else if (key.matches(QKeySequence::SelectAll))
+        onMarkAllClicked();
+    else if (key.matches(QKeySequence::Delete))
+        removeMarked();
+    else if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && !modifiers)
+        onHandOverClicked();
+    else
+        return false;
+    return true;
+}
+
+void FileListPanel::removeMarked()
+{
+    const qsizetype removed = m_fileList->removeMarked();
+    if (removed == 0)
+        return;
+    hideMenu(); // as "Liste löschen" does
+    Q_EMIT statusMessage(removed == 1 ? tr("1 Eintrag aus der Liste entfernt")
+                                      : tr("%1 Einträge aus der Liste entfernt").arg(removed));
 }
 
 void FileListPanel::onMarkAllClicked()

@@ -2,8 +2,10 @@
 
 #include <QFrame>
 
+class QKeyEvent;
 class QLineEdit;
 class QListView;
+class QPushButton;
 
 namespace kettwerk {
 class BatchJob;
@@ -12,6 +14,7 @@ class FileList;
 
 namespace kettwerk::ui {
 
+class DropTarget;
 class MenuPanel;
 
 // Frame3, the file-list panel: the user's list of files with its right-click
@@ -32,6 +35,10 @@ public:
     FileList& fileList() const { return *m_fileList; }
     // Puts the list's menu away, as the browser's "ok" does.
     void hideMenu();
+    // The browser's name filter, which a folder dropped on the list obeys too.
+    void setFolderFilter(const QString& filter);
+    // The list, then "ok": where the keyboard goes through the panel.
+    QList<QWidget*> tabStops() const;
 
 Q_SIGNALS:
     void statusMessage(const QString& text);
@@ -46,9 +53,16 @@ protected:
 
 private:
     void connectMenu();
+    void connectDrops();
     void placeMenuAt(int xTwips);
     void onListPressed(Qt::MouseButton button);
     void onPasteClicked();
+    // The clipboard import, fed a text from the clipboard or from a drop.
+    void importText(const QString& text);
+    // Ctrl+V, Ctrl+A, Del and Enter in the list run the menu's and "ok"'s
+    // operations; false for any other key.
+    bool runListKey(const QKeyEvent& key);
+    void removeMarked();
     void onMarkAllClicked();
     void onSingleEntryClicked();
     void onSingleEntryEntered();
@@ -59,8 +73,10 @@ private:
     BatchJob& m_job;
     FileList* m_fileList = nullptr;
     QListView* m_listView = nullptr;
+    QPushButton* m_handOverButton = nullptr;
     QLineEdit* m_singleEntryField = nullptr;
     MenuPanel* m_menu = nullptr;
+    DropTarget* m_dropTarget = nullptr;
 };
 
 } // namespace kettwerk::ui

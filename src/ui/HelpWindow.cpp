@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "EscapeKey.h"
 #include "Fonts.h"
 #include "Painting.h"
 #include "Shell.h"
@@ -70,6 +71,7 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
     setFixedSize(px(6270), px(4800));
     setFont(sansSerif(8.25));
     fillBackground(this, QColor(224, 224, 224));
+    closeOnEscape(this);
 
     addLabel(this, u"Label1", QStringLiteral("Juni 2025, Kettwerk-Team"),
              twipsRect(240, 120, 1935, 255));

@@ -5,6 +5,7 @@
 #include "BrowserPanel.h"
 #include "ClickableImage.h"
 #include "ConstructionPanel.h"
+#include "EscapeKey.h"
 #include "ExplanationLabel.h"
 #include "Explanations.h"
 #include "FileList.h"
@@ -99,6 +100,7 @@ void MainWindow::connectPanels()
             [this] { m_batchSteps->compose(m_job.functionBlock()); });
     auto* construction = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
     connect(construction, &QShortcut::activated, this, &MainWindow::showConstructionPanel);
+    onEscape(this, [this] { closeTopPanel(); });
 
     connect(m_fileListPanel, &FileListPanel::statusMessage, this, &MainWindow::showStatus);
     connect(m_fileListPanel, &FileListPanel::handedOver, m_batchSteps,
@@ -108,9 +110,23 @@ void MainWindow::connectPanels()
             [this](const QStringList& names) { fileList().setEntries(names, false); });
     connect(m_browserPanel, &BrowserPanel::statusMessage, this, &MainWindow::showStatus);
     connect(m_browserPanel, &BrowserPanel::okPressed, m_fileListPanel, &FileListPanel::hideMenu);
+    m_fileListPanel->setFolderFilter(m_browserPanel->filter());
+    connect(m_browserPanel, &BrowserPanel::filterChanged, m_fileListPanel,
+            &FileListPanel::setFolderFilter);
     connect(m_outputFolderPanel, &OutputFolderPanel::statusMessage, this, &MainWindow::showStatus);
     connect(m_outputFolderPanel, &OutputFolderPanel::folderChosen, &m_job,
             &BatchJob::setWorkingFolder);
+    orderTabStops();
+}
+
+void MainWindow::orderTabStops()
+{
+    // Tab follows the work: the list, "ok", "Mapkeys eingeben", the write
+    // button, the working folder. Hidden ones are passed over.
+    QList<QWidget*> stops = m_fileListPanel->tabStops() + m_batchSteps->tabStops();
+    stops.append(m_bottomBar->firstTabStop());
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        setTabOrder(stops.at(i - 1), stops.at(i));
 }
 
 void MainWindow::placePanelsForStart()
@@ -121,6 +137,7 @@ void MainWindow::placePanelsForStart()
     moveTwips(m_bottomBar, twips(m_bottomBar->x()), kBarTopTwips);
     moveTwips(m_fileListPanel, 1000, 600);
     m_fileListPanel->show();
+    m_fileListPanel->setFocus(); // the work starts in the list
     m_outputFolderPanel->restoreFolder(m_job.workingFolder());
     showStatus(QStringLiteral("Bitte Dateien wählen"));
 }
@@ -192,11 +209,24 @@ void MainWindow::showConstructionPanel()
     m_constructionPanel->activateWindow();
 }
 
+void MainWindow::closeTopPanel()
+{
+    // One layer per Esc, the uppermost first, each as its own close picture
+    // or button would put it away.
+    if (m_browserPanel->isVisible())
+        m_browserPanel->hide();
+    else if (m_constructionPanel->isVisible())
+        m_constructionPanel->hide();
+    else
+        m_fileListPanel->hideMenu();
+}
+
 void MainWindow::onFilesImageClicked()
 {
     moveTwips(m_constructionPanel, twips(m_constructionPanel->x()), 7300);
     m_constructionPanel->hide();
     m_fileListPanel->show();
+    m_fileListPanel->setFocus();
     m_batchSteps->hideWriteButton();
     moveTwips(m_fileListPanel, 240, 960);
 }

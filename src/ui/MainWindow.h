@@ -58,6 +58,7 @@ protected:
 private:
     void buildWindow();
     void connectPanels();
+    void orderTabStops();
     void placePanelsForStart();
     void storeAndCloseOthers();
     void reportSettingsNotStored(const QString& error);
@@ -66,6 +67,7 @@ private:
     void onInfoImageClicked();
     void onInstallAutoClicked();
     void showConstructionPanel();
+    void closeTopPanel();
     void showStatus(const QString& text);
 
     platform::SettingsStore m_settings;

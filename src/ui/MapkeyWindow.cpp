@@ -1,5 +1,6 @@
 #include "MapkeyWindow.h"
 
+#include "EscapeKey.h"
 #include "Fonts.h"
 #include "MapkeyDefinitions.h"
 #include "Twips.h"
@@ -33,6 +34,7 @@ MapkeyWindow::MapkeyWindow(const QString& names, const MapkeyDefinitions& defini
     setWindowIcon(QIcon(QStringLiteral(":/icons/kettwerk.png")));
     setFixedSize(px(3540), px(2985));
     setFont(sansSerif(8.25));
+    closeOnEscape(this);
 
     auto* warning = new QLabel(
         QStringLiteral("bei der Ausführung dieses Mapkeys wird NICHT automatisch gespeichert !"),

@@ -180,6 +180,17 @@ private Q_SLOTS:
         QCOMPARE(marked.at(16384), u"plate32768.prt"_s);
         QCOMPARE(marked.last(), u"plate99998.prt"_s);
         QCOMPARE(handOver(marked).size(), count / 2);
+        // Removing the marked entries keeps the others in order, unmarked;
+        // appended entries get their own mark, the others keep theirs.
+        QCOMPARE(list.removeMarked(), count / 2);
+        QCOMPARE(list.count(), count / 2);
+        QCOMPARE(list.text(16383), u"plate32767.prt"_s);
+        QVERIFY(!list.markFlags().contains(true));
+        list.appendEntries(numbered(2), true);
+        QCOMPARE(list.markedEntries(), numbered(2));
+        QCOMPARE(list.removeMarked(), 2);
+        QCOMPARE(list.removeMarked(), 0);
+        QCOMPARE(list.count(), count / 2);
     }
     // Steps as a list view issues them, separated by "|": command letters
     // (C clear, S select, D deselect, T toggle, c current; the order of

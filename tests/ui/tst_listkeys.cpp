@@ -1,0 +1,248 @@
+#include "Files.h"
+#include "MainWindowFixture.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDropEvent>
+#include <QListView>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+using namespace kettwerk;
+using namespace Qt::StringLiterals;
+
+// "x.x": the first and third entry marked.
+static QList<bool> marksOf(const QString& pattern)
+{
+    QList<bool> marks;
+    for (const QChar c : pattern)
+        marks.append(c == u'x');
+    return marks;
+}
+
+// The keys and drags a desktop user tries on the file list and the panels
+// and windows around it: each runs the operation of its button.
+class TestListKeys : public QObject
+{
+    Q_OBJECT
+    MainWindowFixture m_ui;
+    SilentSound m_sound;
+    Installed<ui::Sound> m_soundInstalled{&m_sound};
+
+    QListView* list() { return m_ui.find<QListView>("List_File1"); }
+    QWidget* menu() { return m_ui.find("kontextmenue"); }
+    void openMenu() { QTest::mouseClick(list()->viewport(), Qt::RightButton, {}, QPoint(20, 5)); }
+    QString status() { return m_ui.text("lbl_status"); }
+
+private Q_SLOTS:
+    void init() { m_ui.open(); }
+    void cleanup() { m_ui.close(); }
+
+    void listKeysRunTheMenuOperations_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("marksBefore");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("marks");
+        QTest::addColumn<QString>("status"); // empty: unchanged
+        QTest::addColumn<bool>("menuStays");
+        const QStringList all{u"a.drw"_s, u"b.prt"_s, u"c.asm.2"_s};
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+V imports the clipboard")
+            << int(Qt::Key_V) << ctrl << u"x.x"_s << QStringList{u"x.drw"_s, u"y.prt"_s} << u"xx"_s
+            << u"Zwischenablage eingefügt"_s << false;
+        QTest::newRow("Ctrl+A marks all")
+            << int(Qt::Key_A) << ctrl << u"x.."_s << all << u"xxx"_s << QString() << false;
+        QTest::newRow("Del removes the marked")
+            << int(Qt::Key_Delete) << 0 << u"x.x"_s << QStringList{u"b.prt"_s} << u"."_s
+            << u"2 Einträge aus der Liste entfernt"_s << false;
+        QTest::newRow("Del removes one")
+            << int(Qt::Key_Delete) << 0 << u".x."_s << QStringList{u"a.drw"_s, u"c.asm.2"_s}
+            << u".."_s << u"1 Eintrag aus der Liste entfernt"_s << false;
+        QTest::newRow("Del with nothing marked")
+            << int(Qt::Key_Delete) << 0 << u"..."_s << all << u"..."_s << QString() << true;
+    }
+    void listKeysRunTheMenuOperations()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, marksBefore);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, marks);
+        QFETCH(QString, status);
+        QFETCH(bool, menuStays);
+        QGuiApplication::clipboard()->setText(u"Name\nx.drw\ny.prt\n"_s);
+        m_ui.files().setEntries({u"a.drw"_s, u"b.prt"_s, u"c.asm.2"_s}, false);
+        m_ui.files().setMarks(marksOf(marksBefore));
+        openMenu();
+        const QString before = this->status();
+        QTest::keyClick(list(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(m_ui.files().entries(), entries);
+        QCOMPARE(m_ui.files().markFlags(), marksOf(marks));
+        QCOMPARE(this->status(), status.isEmpty() ? before : status);
+        QCOMPARE(menu()->isVisible(), menuStays);
+    }
+    void enterHandsOverLikeOk()
+    {
+        m_ui.files().setEntries({u"E:\\p\\a.drw.3"_s, u"b.prt"_s}, false);
+        QTest::keyClick(list(), Qt::Key_Return);
+        QCOMPARE(m_ui.messages(), QStringList{u"Bitte Dateien auswählen !"_s});
+        m_ui.files().setMarked(0, true);
+        QTest::keyClick(list(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(m_ui.job().selection(), QStringList{u"a.drw"_s});
+        QCOMPARE(status(), u"1 Dateien gewählt. Mapkey kann nun erstellt werden."_s);
+        QVERIFY(!m_ui.find("Frame3")->isVisible());
+        QVERIFY(m_ui.find("Frame2")->isVisible());
+    }
+    // One layer per Esc: the browser lies above the menu it was opened from.
+    void escapeClosesTheUppermostPanel()
+    {
+        openMenu();
+        m_ui.press("filebrowser");
+        QTest::keyClick(list(), Qt::Key_Escape);
+        QVERIFY(!m_ui.find("Frame5")->isVisible());
+        QVERIFY(menu()->isVisible());
+        QTest::keyClick(list(), Qt::Key_Escape);
+        QVERIFY(!menu()->isVisible());
+        QVERIFY(m_ui.find("Frame3")->isVisible());
+    }
+    void escapeClosesTheSmallWindows_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("info") << u"frm_help"_s;
+        QTest::newRow("mapkeys") << u"frm_mapkeyneu"_s;
+        QTest::newRow("completion") << u"frm_ok"_s;
+    }
+    void escapeClosesTheSmallWindows()
+    {
+        QFETCH(QString, window);
+        if (window == u"frm_help"_s) {
+            m_ui.press("Image1");
+        } else {
+            m_ui.press("cmd_mapkey");
+            if (window == u"frm_ok"_s) {
+                click(control<QPushButton>(openWindow("frm_mapkeyneu"), "cmd_mapkeyok"));
+                m_ui.press("cmd_fcreate");
+                control<QTimer>(openWindow("frm_ok"), "Timer1")->stop(); // Esc alone closes it
+            }
+        }
+        QWidget* open = openWindow(qPrintable(window));
+        QVERIFY(open);
+        // The offscreen platform does not activate a window that has an owner.
+        QApplication::setActiveWindow(open);
+        if (window == u"frm_mapkeyneu"_s) {
+            // Esc in the offered names puts only them away.
+            auto* field = control<QLineEdit>(open, "txt_mapkeyname");
+            field->clear();
+            QTest::keyClicks(field, u"r"_s);
+            QWidget* offered = open->findChild<QCompleter*>()->popup();
+            QVERIFY(offered->isVisible());
+            QTest::keyClick(offered, Qt::Key_Escape);
+            QVERIFY(!offered->isVisible());
+            QVERIFY(open->isVisible());
+            QApplication::setActiveWindow(open); // the offscreen platform forgets it with the popup
+        }
+        QTest::keyClick(open->focusWidget() ? open->focusWidget() : open, Qt::Key_Escape);
+        QVERIFY(!openWindow(qPrintable(window)));
+        QVERIFY(m_ui.window->isVisible());
+    }
+    // Files and folders from a file manager are added and marked; a text is
+    // imported as the clipboard is; anything else is refused.
+    void dropsOnTheList_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("urls"); // names in the dropped folder; "." the folder
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("marks");
+        const QString none;
+        const QStringList old{u"old.drw"_s};
+        QTest::newRow("a folder, the filter box's filter")
+            << none << QStringList{u"."_s} << none << true
+            << QStringList{u"old.drw"_s, u"a.drw.2"_s, u"b.drw"_s} << u".xx"_s;
+        QTest::newRow("a folder, a typed filter")
+            << u"*.prt*"_s << QStringList{u"."_s} << none << true
+            << QStringList{u"old.drw"_s, u"c.prt"_s} << u".x"_s;
+        QTest::newRow("a file and a folder")
+            << none << QStringList{u"sub/d.asm"_s, u"sub"_s} << none << true
+            << QStringList{u"old.drw"_s, u"d.asm"_s, u"e.drw"_s} << u".xx"_s;
+        QTest::newRow("files win over their paths as text")
+            << none << QStringList{u"c.prt"_s} << u"/x/c.prt"_s << true
+            << QStringList{u"old.drw"_s, u"c.prt"_s} << u".x"_s;
+        QTest::newRow("text") << none << QStringList() << u"Name\r\nx.drw\r\n\r\ny.prt"_s << true
+                              << QStringList{u"x.drw"_s, u"y.prt"_s} << u"xx"_s;
+        QTest::newRow("a web link") << none << QStringList{u"https://example.org/a.drw"_s}
+                                    << u"https://example.org/a.drw"_s << false << old << u"."_s;
+        QTest::newRow("neither files nor text")
+            << none << QStringList() << none << false << old << u"."_s;
+    }
+    void dropsOnTheList()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, urls);
+        QFETCH(QString, text);
+        QFETCH(bool, taken);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, marks);
+        QTemporaryDir dropped;
+        QVERIFY(makeTree(dropped.path(),
+                         {u"b.drw"_s, u"a.drw.2"_s, u"c.prt"_s, u"sub/d.asm"_s, u"sub/e.drw"_s}));
+        if (!filter.isEmpty())
+            m_ui.find<QComboBox>("Combo1")->setEditText(filter);
+        m_ui.files().setEntries({u"old.drw"_s}, false);
+        const QString statusBefore = status();
+
+        QMimeData data;
+        QList<QUrl> links;
+        for (const QString& url : urls)
+            links.append(url.contains(u':') ? QUrl(url)
+                                            : QUrl::fromLocalFile(dropped.filePath(url)));
+        if (!links.isEmpty())
+            data.setUrls(links);
+        if (!text.isEmpty())
+            data.setText(text);
+        if (links.isEmpty() && text.isEmpty())
+            data.setData(u"image/png"_s, "\x89PNG");
+        // A file manager proposes to move; the list only ever takes a copy.
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        const QPoint at(20, 20);
+        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QString answers; // per event: "c" a copy taken, "-" refused
+        for (QDropEvent* event : std::initializer_list<QDropEvent*>{&enter, &move, &drop}) {
+            event->setDropAction(Qt::MoveAction);
+            QCoreApplication::sendEvent(list()->viewport(), event);
+            answers += !event->isAccepted()                    ? u'-'
+                       : event->dropAction() == Qt::CopyAction ? u'c'
+                                                               : u'?';
+        }
+        QCOMPARE(answers, taken ? u"ccc"_s : u"---"_s);
+        QCOMPARE(m_ui.files().entries(), entries);
+        QCOMPARE(m_ui.files().markFlags(), marksOf(marks));
+        QCOMPARE(status(), links.isEmpty() && taken ? u"Zwischenablage eingefügt"_s : statusBefore);
+    }
+    // The list has the keyboard from the start; Tab follows the work.
+    void tabFollowsTheWork()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(m_ui.window.get()));
+        QCOMPARE(QApplication::focusWidget(), list());
+        m_ui.job().setSelection({u"a.drw"_s});
+        m_ui.enterMapkeys(u"rt"_s);
+        QTRY_VERIFY(!openWindow("frm_mapkeyneu"));
+        QVERIFY(QTest::qWaitForWindowActive(m_ui.window.get()));
+        m_ui.find("Frame2")->show();
+        list()->setFocus();
+        for (const char* next : {"cmd_file", "cmd_mapkey", "cmd_fcreate", "txt_pro"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+        }
+    }
+};
+
+QTEST_MAIN(TestListKeys)
+#include "tst_listkeys.moc"
