@@ -26,6 +26,13 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+# The Debian package $(BUILD_DIR)/kettwerk_<version>_amd64.deb: both programs,
+# the sound, desktop entry, icons, AppStream metainfo and manual page, with
+# the Qt packages they need as dependencies. Install it with
+# `sudo apt install ./$(BUILD_DIR)/kettwerk_*.deb`.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 # The windows at screen scale factors 1, 1.5 and 2 on an X server in memory:
 # the high-DPI test on X, and screenshots in $(BUILD_DIR)/high-dpi/.
 check-high-dpi: build
