@@ -203,6 +203,8 @@ int probe()
 int show(const QString& windowName)
 {
     AllWindows all(QStringLiteral("/home/anna/ProEWildfire2/"));
+    // The user of the working folder, whoever takes the screenshot.
+    all.main->findChild<QLabel*>(QStringLiteral("lbl_user"))->setText(QStringLiteral("anna"));
     const bool panels = windowName == u"panels";
     if (panels)
         all.showPanels();
