@@ -17,7 +17,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-#include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 
@@ -30,7 +30,8 @@ using namespace kettwerk;
 // are not drawn from a drawing with as many pixels as they take on screen.
 namespace {
 
-// Every window with every panel and control shown, a few files in the list.
+// Every window, the construction panel (a window of its own) among them, a
+// few files in the list.
 struct AllWindows
 {
     TestSettings settings;
@@ -40,9 +41,9 @@ struct AllWindows
     std::unique_ptr<ui::HelpWindow> help; // it has no owner
     QList<QWidget*> windows;
 
-    explicit AllWindows(const QString& workingFolder)
+    AllWindows()
     {
-        storeSetting(settings::kWorkingFolder, workingFolder);
+        storeSetting(settings::kWorkingFolder, QStringLiteral("/home/anna/ProEWildfire2/"));
         main = std::make_unique<ui::MainWindow>();
         main->fileList().setEntries({QStringLiteral("halter_links.drw"),
                                      QStringLiteral("grundplatte.prt.4"),
@@ -50,13 +51,14 @@ struct AllWindows
                                      QStringLiteral("welle_d20.prt")},
                                     true);
         help = std::make_unique<ui::HelpWindow>(main->frameGeometry());
-        windows = {main.get(), new ui::MapkeyWindow(QStringLiteral("+;%bb;"), {}, main.get()),
+        windows = {main.get(), main->findChild<QWidget*>(QStringLiteral("Frame1")),
+                   new ui::MapkeyWindow(QStringLiteral("+;%bb;"), {}, main.get()),
                    new ui::CompletionWindow([] { return QString(); }, main.get()), help.get()};
     }
     void showPanels()
     {
         for (const char* name :
-             {"Frame1", "Frame2", "Frame5", "kontextmenue", "cmd_fcreate", "txt_hand", "cmd_auto"})
+             {"Frame2", "Frame5", "kontextmenue", "cmd_fcreate", "txt_hand", "cmd_auto"})
             main->findChild<QWidget*>(QString::fromLatin1(name))->show();
     }
 };
@@ -176,7 +178,7 @@ void checkPicture(QWidget* widget, const QString& name, QStringList* problems)
 // The child's work: layout lines, then "problem: ..." lines.
 int probe()
 {
-    AllWindows all(QStringLiteral("/home/anna/ProEWildfire2/"));
+    AllWindows all;
     all.showPanels();
     QStringList problems;
     for (QWidget* window : std::as_const(all.windows)) {
@@ -202,7 +204,7 @@ int probe()
 // "panels" is the main window with every panel shown at once.
 int show(const QString& windowName)
 {
-    AllWindows all(QStringLiteral("/home/anna/ProEWildfire2/"));
+    AllWindows all;
     // The user of the working folder, whoever takes the screenshot.
     all.main->findChild<QLabel*>(QStringLiteral("lbl_user"))->setText(QStringLiteral("anna"));
     const bool panels = windowName == u"panels";
@@ -250,8 +252,9 @@ private Q_SLOTS:
         QStringList problems; // reported by the first row
         runProbe(QStringLiteral("1"), &m_reference, &problems);
     }
-    // Every control lies where the layout at factor 1, scaled by the factor,
-    // puts it, to a device pixel; every caption fits; no picture is blurred.
+    // Every control has the place in logical pixels that it has at factor 1,
+    // so that on screen it lies at that place times the factor; every
+    // caption fits; no picture is enlarged from a smaller drawing.
     void windowsKeepTheirProportions_data()
     {
         QTest::addColumn<QString>("factor");
@@ -264,19 +267,8 @@ private Q_SLOTS:
         QStringList layout, problems;
         runProbe(factor, &layout, &problems);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-        const QStringList& reference = m_reference;
-        QCOMPARE(layout.size(), reference.size());
         QVERIFY(layout.size() > 50); // the probe did look
-        const double scale = factor.toDouble();
-        for (qsizetype i = 0; i < layout.size(); ++i) {
-            const QStringList want = reference.at(i).split(u' '), got = layout.at(i).split(u' ');
-            QCOMPARE(got.first(), want.first());
-            for (int n = 1; n <= 4; ++n) {
-                const double offBy = std::abs(got.at(n).toInt() - want.at(n).toInt()) * scale;
-                QVERIFY2(offBy <= 1.0, qPrintable(layout.at(i) + QStringLiteral(" instead of ") +
-                                                  reference.at(i)));
-            }
-        }
+        QCOMPARE(layout, m_reference);
     }
 };
 
