@@ -9,7 +9,7 @@ WINDOWS_DIR ?= build-windows
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test check-asan fuzz bench format clean windows windows-build test-windows
+.PHONY: all deps build run test check-high-dpi package check-asan fuzz bench format clean windows windows-build test-windows
 
 all: build
 
@@ -25,6 +25,18 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The Debian package $(BUILD_DIR)/kettwerk_<version>_amd64.deb: both programs,
+# the sound, desktop entry, icons, AppStream metainfo and manual page, with
+# the Qt packages they need as dependencies. Install it with
+# `sudo apt install ./$(BUILD_DIR)/kettwerk_*.deb`.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# The windows at screen scale factors 1, 1.5 and 2 on an X server in memory:
+# the high-DPI test on X, and screenshots in $(BUILD_DIR)/high-dpi/.
+check-high-dpi: build
+	@bash scripts/check-high-dpi $(BUILD_DIR)
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # The failing-read helper is preloaded before the sanitizer's runtime.

@@ -1,9 +1,15 @@
 #!/usr/bin/env python3
-"""Draws Kettwerk's pictures into src/ui/resources as PNG files.
+"""Draws Kettwerk's pictures into src/ui/resources as PNG files, and the
+program's icon for desktops into data/icons.
 
 Needs nothing beyond the Python 3 standard library: every picture is built
 from simple shapes (polygons, circles, rounded rectangles, thick lines),
 sampled 5 x 5 times per pixel for smooth edges, and written with zlib.
+
+Each picture is drawn in its design size and again at twice that
+("name@2x.png"), from which Qt paints on screens scaled by more than 1; the
+close cross, which the window shows at twice its design size, also at four
+times ("close@4x.png").
 
     python3 scripts/draw-pictures.py
 """
@@ -13,7 +19,9 @@ import struct
 import zlib
 from pathlib import Path
 
-RESOURCES = Path(__file__).resolve().parent.parent / "src" / "ui" / "resources"
+ROOT = Path(__file__).resolve().parent.parent
+RESOURCES = ROOT / "src" / "ui" / "resources"
+DESKTOP_ICONS = ROOT / "data" / "icons" / "hicolor"
 
 SAMPLES = 5  # per axis and pixel
 
@@ -21,7 +29,8 @@ SAMPLES = 5  # per axis and pixel
 # --- shapes ---------------------------------------------------------------
 #
 # A shape is a point test plus a bounding box (x0, y0, x1, y1). Coordinates
-# are in pixels, (0, 0) being the top-left corner of the top-left pixel.
+# are in design pixels, (0, 0) being the top-left corner of the top-left
+# pixel; a canvas drawn at a larger scale samples them more finely.
 
 
 class Shape:
@@ -155,23 +164,28 @@ def rgb(hex_colour):
 
 
 class Canvas:
-    def __init__(self, width, height):
-        self.width = width
-        self.height = height
-        self.pixels = [[0.0, 0.0, 0.0, 0.0] for _ in range(width * height)]
+    def __init__(self, width, height, scale=1):
+        """A picture of width x height design pixels, drawn with scale x scale
+        pixels of the file for each of them."""
+        self.scale = scale
+        self.width = round(width * scale)
+        self.height = round(height * scale)
+        self.pixels = [[0.0, 0.0, 0.0, 0.0] for _ in range(self.width * self.height)]
 
     def _coverage(self, shape):
         """Yields each pixel that shape touches with the share it covers."""
-        x0 = max(0, int(math.floor(shape.box[0])))
-        y0 = max(0, int(math.floor(shape.box[1])))
-        x1 = min(self.width, int(math.ceil(shape.box[2])))
-        y1 = min(self.height, int(math.ceil(shape.box[3])))
+        s = self.scale
+        x0 = max(0, int(math.floor(shape.box[0] * s)))
+        y0 = max(0, int(math.floor(shape.box[1] * s)))
+        x1 = min(self.width, int(math.ceil(shape.box[2] * s)))
+        y1 = min(self.height, int(math.ceil(shape.box[3] * s)))
         offsets = [(i + 0.5) / SAMPLES for i in range(SAMPLES)]
         total = SAMPLES * SAMPLES
         test = shape.test
         for py in range(y0, y1):
             for px in range(x0, x1):
-                hits = sum(1 for oy in offsets for ox in offsets if test(px + ox, py + oy))
+                hits = sum(1 for oy in offsets for ox in offsets
+                           if test((px + ox) / s, (py + oy) / s))
                 if hits:
                     yield self.pixels[py * self.width + px], hits / total
 
@@ -219,18 +233,18 @@ class Canvas:
 # --- pictures -------------------------------------------------------------
 
 
-def draw_close():
+def draw_close(scale):
     """Red cross."""
-    c = Canvas(16, 16)
+    c = Canvas(16, 16, scale)
     cross = [((3.5, 3.5), (12.5, 12.5)), ((12.5, 3.5), (3.5, 12.5))]
     c.fill(line(*cross[0], 4.4) | line(*cross[1], 4.4), "#9b1c1c")
     c.fill(line(*cross[0], 2.6) | line(*cross[1], 2.6), "#e5383b")
     return c
 
 
-def draw_info():
+def draw_info(scale):
     """Two interlocking puzzle pieces, blue and yellow."""
-    c = Canvas(32, 32)
+    c = Canvas(32, 32, scale)
     knob_r = 2.9
     knob_off = 2.2  # centre of a knob beyond the edge it sits on
     gap = 0.4
@@ -255,10 +269,10 @@ def draw_info():
     return c
 
 
-def draw_kettwerk():
+def draw_kettwerk(scale):
     """Short chain in steel blue: two links seen from the front, joined by
     one seen edge-on."""
-    c = Canvas(32, 32)
+    c = Canvas(32, 32, scale)
     angle = math.radians(45)
     ux, uy = math.cos(angle), -math.sin(angle)  # along the chain, up-right
     vx, vy = -uy, ux  # across it
@@ -296,9 +310,9 @@ def draw_kettwerk():
     return c
 
 
-def draw_filebrowser():
+def draw_filebrowser(scale):
     """Open folder."""
-    c = Canvas(26, 24)
+    c = Canvas(26, 24, scale)
     back = [(1, 3), (9, 3), (11, 6), (21, 6), (21, 21), (1, 21)]
     c.fill(polygon(back), "#9a6a0c")
     c.fill(rect(2, 7, 20, 20) | polygon([(2, 4), (8.4, 4), (10, 6.6), (10, 8), (2, 8)]), "#e3a62b")
@@ -341,18 +355,18 @@ def page(c, x0, y0, x1, y1, lines=True, corner=0):
         c.fill(polygon(inset(fold, 1)), "#4a95e0")
 
 
-def draw_files():
+def draw_files(scale):
     """Stack of three sheets."""
-    c = Canvas(58, 65)
+    c = Canvas(58, 65, scale)
     page(c, 2, 1, 39, 50, lines=False)
     page(c, 9, 7, 46, 56, lines=False)
     page(c, 16, 13, 53, 62, corner=10)
     return c
 
 
-def draw_fertig():
+def draw_fertig(scale):
     """Big green check mark over a sheet of paper on a light panel."""
-    c = Canvas(149, 109)
+    c = Canvas(149, 109, scale)
     c.fill(rect(0, 0, 149, 109, 12), "#b7dcc0")
     c.fill(rect(1, 1, 148, 108, 11), "#eef8f0")
     page(c, 26, 16, 80, 94, corner=13)
@@ -363,21 +377,34 @@ def draw_fertig():
     return c
 
 
+# Each picture of the window with the scales it is drawn at.
 PICTURES = {
-    "icons/close.png": draw_close,
-    "icons/info.png": draw_info,
-    "icons/kettwerk.png": draw_kettwerk,
-    "icons/filebrowser.png": draw_filebrowser,
-    "pictures/files.png": draw_files,
-    "pictures/fertig.png": draw_fertig,
+    "icons/close": (draw_close, (1, 2, 4)),
+    "icons/info": (draw_info, (1, 2)),
+    "icons/kettwerk": (draw_kettwerk, (1, 2)),
+    "icons/filebrowser": (draw_filebrowser, (1, 2)),
+    "pictures/files": (draw_files, (1, 2)),
+    "pictures/fertig": (draw_fertig, (1, 2)),
 }
+
+# The program's icon in the sizes that desktops' menus and docks ask for.
+DESKTOP_ICON_SIZES = (48, 128, 256)
 
 
 def main():
-    for name, draw in PICTURES.items():
-        path = RESOURCES / name
-        draw().save(path)
-        print(path.relative_to(RESOURCES.parent.parent.parent))
+    drawn = []
+    for name, (draw, scales) in PICTURES.items():
+        for scale in scales:
+            suffix = "" if scale == 1 else f"@{scale}x"
+            path = RESOURCES / f"{name}{suffix}.png"
+            draw(scale).save(path)
+            drawn.append(path)
+    for size in DESKTOP_ICON_SIZES:
+        path = DESKTOP_ICONS / f"{size}x{size}" / "apps" / "kettwerk.png"
+        draw_kettwerk(size / 32).save(path)
+        drawn.append(path)
+    for path in drawn:
+        print(path.relative_to(ROOT))
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 // What the program needs to know about the system it runs on. Each system
 // has its own implementation file; the rest of the program sees only this.
@@ -24,6 +25,12 @@ QString homeFolder();
 // The folder that holds the program's executable, without a trailing
 // separator.
 QString programFolder();
+
+// The folders that may hold the program's data files (the completion sound),
+// in the order they are searched: the program's folder first, so that a
+// build or an unpacked archive finds its own, then wherever an installation
+// puts them, found from the executable so that a moved one still does.
+QStringList dataFolders();
 
 // The separator that joins the working folder and a file name.
 QChar pathSeparator();

@@ -1,7 +1,9 @@
 #include "ClickableImage.h"
 
 #include <QMouseEvent>
-#include <QPixmap>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace kettwerk::ui {
 
@@ -9,8 +11,14 @@ ClickableImage::ClickableImage(const QString& objectName, const QString& picture
     : QLabel(parent)
 {
     setObjectName(objectName);
-    setPixmap(QPixmap(picture));
-    setScaledContents(true);
+    m_drawings.append(QPixmap(picture));
+    const QString stem = picture.left(picture.lastIndexOf(u'.'));
+    for (const QString& larger :
+         {stem + QStringLiteral("@2x.png"), stem + QStringLiteral("@4x.png")}) {
+        const QPixmap drawing(larger);
+        if (!drawing.isNull())
+            m_drawings.append(drawing);
+    }
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
 }
@@ -34,6 +42,24 @@ void ClickableImage::mouseMoveEvent(QMouseEvent* event)
 {
     Q_EMIT mouseMoved();
     event->accept();
+}
+
+void ClickableImage::paintEvent(QPaintEvent* /*event*/)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize onScreen = (QSizeF(size()) * ratio).toSize();
+    if (m_shown.size() != onScreen || m_shown.devicePixelRatio() != ratio) {
+        // Scaled down from the smallest drawing that has as many pixels as
+        // the screen gives the control; only where none has is one enlarged.
+        const auto covering =
+            std::find_if(m_drawings.cbegin(), m_drawings.cend(), [&](const QPixmap& drawing) {
+                return drawing.width() >= onScreen.width() && drawing.height() >= onScreen.height();
+            });
+        const QPixmap& source = covering != m_drawings.cend() ? *covering : m_drawings.last();
+        m_shown = source.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_shown.setDevicePixelRatio(ratio);
+    }
+    QPainter(this).drawPixmap(0, 0, m_shown);
 }
 
 } // namespace kettwerk::ui

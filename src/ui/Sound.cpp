@@ -1,17 +1,16 @@
 #include "Sound.h"
 
-#include <QCoreApplication>
+#include "Platform.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 namespace kettwerk::ui {
 
 QString locateSound(const QString& fileName)
 {
-    const QString candidates[] = {
-        QCoreApplication::applicationDirPath() + u'/' + fileName,
-        QStringLiteral(KETTWERK_DATA_DIR) + u'/' + fileName,
-    };
-    for (const QString& candidate : candidates) {
+    for (const QString& folder : platform::dataFolders()) {
+        const QString candidate = QDir(folder).filePath(fileName);
         if (QFileInfo(candidate).isFile())
             return candidate;
     }

@@ -71,6 +71,15 @@ QString programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
+QStringList dataFolders()
+{
+    // The relative way from the installed executable to the installed data
+    // (usually ../share/kettwerk), fixed when the program is configured.
+    const QDir program(QCoreApplication::applicationDirPath());
+    return {program.path(),
+            QDir::cleanPath(program.filePath(QStringLiteral(KETTWERK_DATA_FROM_PROGRAM)))};
+}
+
 QChar pathSeparator()
 {
     return u'/';

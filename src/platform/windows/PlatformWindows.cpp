@@ -121,6 +121,12 @@ QString programFolder()
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 }
 
+QStringList dataFolders()
+{
+    // The program is unpacked with its data beside it.
+    return {QCoreApplication::applicationDirPath()};
+}
+
 QChar pathSeparator()
 {
     return u'\\';
