@@ -109,8 +109,8 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
         // With --print, standard output carries doit.pro alone.
         QIODevice& notices = options.print ? err : out;
         if (result.created)
-            say(notices, QString::fromUtf16(kConfigCreatedNotice));
-        say(notices, QString::fromUtf16(kAutoMapkeyAddedNotice));
+            say(notices, configCreatedNotice());
+        say(notices, autoMapkeyAddedNotice());
     }
     return kSuccess;
 }

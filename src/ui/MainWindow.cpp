@@ -179,8 +179,8 @@ void MainWindow::onInstallAutoClicked()
         return;
     }
     if (result.created)
-        inform(this, QString::fromUtf16(kConfigCreatedNotice));
-    inform(this, QString::fromUtf16(kAutoMapkeyAddedNotice));
+        inform(this, configCreatedNotice());
+    inform(this, autoMapkeyAddedNotice());
 }
 
 void MainWindow::showConstructionPanel()
