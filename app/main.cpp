@@ -1,3 +1,4 @@
+#include "Language.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kettwerk"));
     QApplication::setOrganizationName(QStringLiteral("Kettwerk"));
+    kettwerk::installTranslation(kettwerk::userLanguage());
 
     kettwerk::ui::MainWindow window;
     window.show();
