@@ -406,7 +406,7 @@ Exit codes: 0 success, 1 wrong call, no files or an error found by the check,
     </message>
     <message>
         <source>Die Datei doit.pro kann nun erzeugt werden. Diese kann in Pro/E als Konfigurationsdatei eingelesen werden</source>
-        <translation>doit.pro can now be created. Pro/E loads it as a configuration file</translation>
+        <translation>doit.pro can now be created. Pro/E can load it as a configuration file</translation>
     </message>
     <message>
         <source>Fehler:</source>
@@ -463,7 +463,7 @@ Exit codes: 0 success, 1 wrong call, no files or an error found by the check,
     <name>kettwerk::ui::CompletionWindow</name>
     <message>
         <source>Der Vorgang wurde erfolgreich abgeschlossen !</source>
-        <translation>The run has been completed successfully!</translation>
+        <translation>The operation completed successfully!</translation>
     </message>
     <message>
         <source>Datei kann nun in Pro/E unter</source>
@@ -631,7 +631,7 @@ liability for any loss of data caused by its use.</translation>
     </message>
     <message>
         <source>mehrere Mapkeys mit &quot;;&quot; und &quot;%&quot; trennen, z.B.: </source>
-        <translation>separate several mapkeys with &quot;;&quot; and &quot;%&quot;, e.g.: </translation>
+        <translation>separate mapkeys by &quot;;%&quot;, e.g.: </translation>
     </message>
 </context>
 <context>
@@ -715,7 +715,7 @@ liability for any loss of data caused by its use.</translation>
     </message>
     <message>
         <source>Hier kann mit einem kleinen Browser das Verzeichnis eingestellt werden indem sich die Datei doit.pro befinden soll. Es sollte das Arbeitsverzeichnis von Pro/ENGINEER sein. Klicken Sie dazu zunächst diese Überschrift an.</source>
-        <translation>Here a small browser sets the folder in which the file doit.pro is to be placed. It should be the working folder of Pro/ENGINEER. To do so, first click this heading.</translation>
+        <translation>Here a small browser sets the folder in which doit.pro is to be written. It should be the working folder of Pro/ENGINEER. To open the browser, first click this heading.</translation>
     </message>
     <message>
         <source>Mit dieser Funktion wird der config.pro der Mapkey auto zugewiesen. Die config.pro liegt im Verzeichnis: %1 Mit der Tastenfolge &gt;&gt; auto &lt;&lt;  -eingegeben in der Pro/ENGINEER Oberfläche-  wird die Datei doit.pro geladen und ausgeführt.</source>
