@@ -9,7 +9,7 @@ WINDOWS_DIR ?= build-windows
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test check-high-dpi package check-asan fuzz bench format clean windows windows-build test-windows
+.PHONY: all deps build run test check-high-dpi package check-asan fuzz bench format translations clean windows windows-build test-windows
 
 all: build
 
@@ -88,6 +88,13 @@ test-windows: windows-build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Gathers the texts of the sources into translations/kettwerk_en.ts: new
+# texts arrive unfinished, to be translated there; texts gone from the
+# sources are dropped.
+translations: deps
+	/usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -source-language de \
+	  -target-language en src app -ts translations/kettwerk_en.ts
 
 clean:
 	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -1,5 +1,6 @@
 #include "BatchCommand.h"
 #include "FileSystem.h"
+#include "Language.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kettwerk"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kettwerk"));
+    kettwerk::installTranslation(kettwerk::userLanguage());
     // A reader that goes away is a failed write, reported like any other.
     kettwerk::platform::reportBrokenPipes();
     // The batch file goes out byte for byte, its CR LF line ends included.

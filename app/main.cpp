@@ -1,3 +1,4 @@
+#include "Language.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Kettwerk"));
     // Lets Wayland desktops find the desktop entry, and with it the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kettwerk"));
+    kettwerk::installTranslation(kettwerk::userLanguage());
 
     kettwerk::ui::MainWindow window;
     window.show();

@@ -7,6 +7,7 @@
 #include "SafeWrite.h"
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace kettwerk::cli {
@@ -24,8 +25,10 @@ bool readList(const QString& source, QIODevice& in, QString* text, QString* erro
     if (source == QStringLiteral("-")) {
         QString reason;
         if (!readToEnd(in, &bytes, &reason)) {
-            *error = QStringLiteral("Die Standardeingabe konnte nicht gelesen werden.\nGrund: ") +
-                     reason;
+            *error = QCoreApplication::translate(
+                         "kettwerk::cli::BatchCommand",
+                         "Die Standardeingabe konnte nicht gelesen werden.\nGrund: %1")
+                         .arg(reason);
             return false;
         }
     } else if (!readWholeFile(source, &bytes, error)) {
@@ -42,7 +45,10 @@ bool report(const QList<Finding>& findings, bool strict, QIODevice& device)
     bool stops = false;
     for (const Finding& finding : findings) {
         const bool error = finding.severity == Finding::Error;
-        say(device, (error ? QStringLiteral("Fehler: ") : QStringLiteral("Warnung: ")) + finding.text);
+        say(device,
+            (error ? QCoreApplication::translate("kettwerk::cli::BatchCommand", "Fehler: %1")
+                   : QCoreApplication::translate("kettwerk::cli::BatchCommand", "Warnung: %1"))
+                .arg(finding.text));
         stops = stops || error || strict;
     }
     return stops;
@@ -56,7 +62,8 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
     QString problem;
     if (!parseBatchOptions(arguments, &options, &problem)) {
         say(err, QStringLiteral("kettwerk-batch: ") + problem);
-        say(err, QStringLiteral("Aufruf: kettwerk-batch --help"));
+        say(err, QCoreApplication::translate("kettwerk::cli::BatchCommand",
+                                             "Aufruf: kettwerk-batch --help"));
         return kUsageError;
     }
     if (options.help) {
@@ -82,7 +89,8 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
         }
         job.setSelection(handOver(listEntries(text)));
         if (job.selection().isEmpty()) {
-            say(err, QStringLiteral("Bitte Dateien auswählen !"));
+            say(err, QCoreApplication::translate("kettwerk::cli::BatchCommand",
+                                                 "Bitte Dateien auswählen !"));
             return kUsageError;
         }
         job.composeCustomSequence();
@@ -96,7 +104,9 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
             say(err, result.error);
             return result.badInput ? kUsageError : kFileError;
         }
-        const QString summary = QStringLiteral("%1 Dateien gewählt.").arg(job.selection().size());
+        const QString summary =
+            QCoreApplication::translate("kettwerk::cli::BatchCommand", "%n Dateien gewählt.",
+                                        nullptr, int(job.selection().size()));
         say(options.print ? err : out, summary);
     }
 
@@ -109,8 +119,8 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
         // With --print, standard output carries doit.pro alone.
         QIODevice& notices = options.print ? err : out;
         if (result.created)
-            say(notices, QString::fromUtf16(kConfigCreatedNotice));
-        say(notices, QString::fromUtf16(kAutoMapkeyAddedNotice));
+            say(notices, configCreatedNotice());
+        say(notices, autoMapkeyAddedNotice());
     }
     return kSuccess;
 }

@@ -11,7 +11,7 @@ enum ExitCode { kSuccess = 0, kUsageError = 1, kFileError = 2 };
 // Runs kettwerk-batch with `arguments` (without the program name): reads a
 // list of file names, hands them over as the window does, composes doit.pro
 // and writes it, byte for byte what the window writes for the same input.
-// Messages are German; errors go to `err`.
+// Messages are in the user's language; errors go to `err`.
 int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out, QIODevice& err);
 
 } // namespace kettwerk::cli

@@ -8,7 +8,9 @@ namespace kettwerk::cli {
 namespace {
 
 // The parser's own complaints, in the language of the rest of the command.
-class GermanParserTexts : public QTranslator
+// The texts are looked up before the parser runs: a translator must not ask
+// the translators again while it answers.
+class ParserTexts : public QTranslator
 {
 public:
     QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
@@ -18,12 +20,18 @@ public:
             return {};
         const QLatin1StringView source(sourceText);
         if (source == QLatin1StringView("Missing value after '%1'."))
-            return QStringLiteral("Nach %1 fehlt der Wert.");
+            return m_missingValue;
         if (source == QLatin1StringView("Unexpected value after '%1'."))
-            return QStringLiteral("%1 erwartet keinen Wert.");
+            return m_unexpectedValue;
         return {};
     }
     bool isEmpty() const override { return false; }
+
+private:
+    const QString m_missingValue =
+        QCoreApplication::translate("kettwerk::cli::BatchOptions", "Nach %1 fehlt der Wert.");
+    const QString m_unexpectedValue =
+        QCoreApplication::translate("kettwerk::cli::BatchOptions", "%1 erwartet keinen Wert.");
 };
 
 // The argument the user typed for an option the parser does not know.
@@ -60,25 +68,27 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     const QStringList withProgram = QStringList{QStringLiteral("kettwerk-batch")} + arguments;
     bool parsed = false;
     {
-        GermanParserTexts german;
+        ParserTexts texts;
         const bool installed =
-            QCoreApplication::instance() && QCoreApplication::installTranslator(&german);
+            QCoreApplication::instance() && QCoreApplication::installTranslator(&texts);
         parsed = parser.parse(withProgram);
         if (!parsed && parser.unknownOptionNames().isEmpty())
             *problem = parser.errorText();
         if (installed)
-            QCoreApplication::removeTranslator(&german);
+            QCoreApplication::removeTranslator(&texts);
     }
     if (!parsed) {
         if (!parser.unknownOptionNames().isEmpty()) {
-            *problem = QStringLiteral("Unbekannte Angabe „%1“.")
+            *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
+                                                   "Unbekannte Angabe „%1“.")
                            .arg(typedUnknown(arguments, parser.unknownOptionNames()));
         }
         return false;
     }
     if (!parser.positionalArguments().isEmpty()) {
         *problem =
-            QStringLiteral("Unbekannte Angabe „%1“.").arg(parser.positionalArguments().first());
+            QCoreApplication::translate("kettwerk::cli::BatchOptions", "Unbekannte Angabe „%1“.")
+                .arg(parser.positionalArguments().first());
         return false;
     }
     const std::pair<const QCommandLineOption*, std::optional<QString>*> valued[] = {
@@ -86,7 +96,9 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     for (const auto& [option, target] : valued) {
         const QStringList values = parser.values(*option);
         if (values.size() > 1) {
-            *problem = QStringLiteral("--%1 ist doppelt angegeben.").arg(option->names().first());
+            *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
+                                                   "--%1 ist doppelt angegeben.")
+                           .arg(option->names().first());
             return false;
         }
         if (!values.isEmpty())
@@ -100,19 +112,23 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     options->help = parser.isSet(help);
 
     if (!options->help && !options->listSource && !options->installAuto) {
-        *problem = QStringLiteral("Es fehlt --list (oder --install-auto).");
+        *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
+                                               "Es fehlt --list (oder --install-auto).");
         return false;
     }
     if (options->listSource && options->listSource->isEmpty()) {
-        *problem = QStringLiteral("--list braucht einen Dateinamen oder -.");
+        *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
+                                               "--list braucht einen Dateinamen oder -.");
         return false;
     }
     if (options->check && !options->listSource) {
-        *problem = QStringLiteral("--check braucht --list.");
+        *problem =
+            QCoreApplication::translate("kettwerk::cli::BatchOptions", "--check braucht --list.");
         return false;
     }
     if (options->outFolder && options->outFolder->isEmpty()) {
-        *problem = QStringLiteral("--out braucht einen Ordner.");
+        *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
+                                               "--out braucht einen Ordner.");
         return false;
     }
     return true;
@@ -120,7 +136,8 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
 
 QString batchUsage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "kettwerk::cli::BatchOptions",
         "Aufruf: kettwerk-batch [--list DATEI|-] [--mapkeys TEXT] [--out ORDNER] [--print]\n"
         "                       [--check] [--strict] [--config DATEI]... [--install-auto]\n"
         "                       [--help]\n"

@@ -20,7 +20,7 @@ struct BatchOptions
     bool help = false;
 };
 
-// False with a German `problem` for arguments that make no sense.
+// False with a `problem` for arguments that make no sense.
 bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QString* problem);
 
 QString batchUsage();

@@ -4,6 +4,7 @@
 #include "MapkeyDefinitions.h"
 #include "Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -48,7 +49,7 @@ QString shown(QStringView text)
 
 QString quoted(QStringView text)
 {
-    return QStringLiteral("„%1“").arg(shown(text));
+    return QCoreApplication::translate("kettwerk::BatchCheck", "„%1“").arg(shown(text));
 }
 
 // "„a“", "„a“ und „b“", "„a“, „b“ und „c“".
@@ -57,7 +58,9 @@ QString listed(const QList<QChar>& characters)
     QString text;
     for (qsizetype i = 0; i < characters.size(); ++i) {
         if (i > 0)
-            text += i + 1 == characters.size() ? QStringLiteral(" und ") : QStringLiteral(", ");
+            text += i + 1 == characters.size()
+                        ? QCoreApplication::translate("kettwerk::BatchCheck", " und ")
+                        : QStringLiteral(", ");
         text += quoted(QStringView(&characters.at(i), 1));
     }
     return text;
@@ -111,23 +114,27 @@ void checkEntry(const QString& entry, qsizetype index, const platform::EightBitC
     };
     const NameParts parts = nameParts(entry);
     if (parts.model.isEmpty())
-        warn(QStringLiteral("Modellname fehlt"));
+        warn(QCoreApplication::translate("kettwerk::BatchCheck", "Modellname fehlt"));
     if (parts.model.size() > kMaxModelNameLength)
-        warn(QStringLiteral("Modellname länger als %1 Zeichen").arg(kMaxModelNameLength));
+        warn(QCoreApplication::translate("kettwerk::BatchCheck", "Modellname länger als %1 Zeichen")
+                 .arg(kMaxModelNameLength));
     QList<QChar> strange;
     for (const QChar c : parts.model) {
         if (!isModelNameCharacter(c) && !isRefusedElsewhere(c, codec) && !strange.contains(c))
             strange.append(c);
     }
     if (!strange.isEmpty())
-        warn(QStringLiteral("Zeichen %1 im Modellnamen").arg(listed(strange)));
+        warn(QCoreApplication::translate("kettwerk::BatchCheck", "Zeichen %1 im Modellnamen")
+                 .arg(listed(strange)));
     if (parts.model.startsWith(u'-'))
-        warn(QStringLiteral("Modellname beginnt mit „-“"));
+        warn(QCoreApplication::translate("kettwerk::BatchCheck", "Modellname beginnt mit „-“"));
     const auto expected = [] { return kKnownTypes.join(QStringLiteral(", ")); };
     if (parts.type.isEmpty())
-        warn(QStringLiteral("Dateityp fehlt (erwartet: %1)").arg(expected()));
+        warn(QCoreApplication::translate("kettwerk::BatchCheck", "Dateityp fehlt (erwartet: %1)")
+                 .arg(expected()));
     else if (!kKnownTypes.contains(parts.type, Qt::CaseInsensitive))
-        warn(QStringLiteral("unbekannter Dateityp %1 (erwartet: %2)")
+        warn(QCoreApplication::translate("kettwerk::BatchCheck",
+                                         "unbekannter Dateityp %1 (erwartet: %2)")
                  .arg(quoted(parts.type), expected()));
 }
 
@@ -145,9 +152,10 @@ public:
     CallWalk(const MapkeyDefinitions& definitions, const QStringList& searchedFiles,
              QList<Finding>& findings)
         : m_definitions(definitions), m_findings(findings),
-          m_searched(searchedFiles.isEmpty()
-                         ? QStringLiteral("keine Datei durchsucht")
-                         : QDir::toNativeSeparators(searchedFiles.join(QStringLiteral(", "))))
+          m_searched(
+              searchedFiles.isEmpty()
+                  ? QCoreApplication::translate("kettwerk::BatchCheck", "keine Datei durchsucht")
+                  : QDir::toNativeSeparators(searchedFiles.join(QStringLiteral(", "))))
     {
     }
 
@@ -198,15 +206,19 @@ const Definition* CallWalk::resolve(const QString& name, const QStringList& call
     // A mapkey called from within another says which way it was reached.
     QString subject = quoted(name);
     if (!caller.isEmpty())
-        subject += QStringLiteral(" (aufgerufen über %1)").arg(chain(caller + QStringList{name}));
+        subject += QCoreApplication::translate("kettwerk::BatchCheck", " (aufgerufen über %1)")
+                       .arg(chain(caller + QStringList{name}));
     if (const Definition* other = m_definitions.findIgnoringCase(name)) {
         report(Finding::Warning,
-               QStringLiteral("Mapkey %1 ist nicht definiert, nur %2 in anderer "
-                              "Groß-/Kleinschreibung (%3)")
+               QCoreApplication::translate("kettwerk::BatchCheck",
+                                           "Mapkey %1 ist nicht definiert, nur %2 in anderer "
+                                           "Groß-/Kleinschreibung (%3)")
                    .arg(subject, quoted(other->name), QDir::toNativeSeparators(other->source)));
     } else {
         report(Finding::Warning,
-               QStringLiteral("Mapkey %1 ist in keiner der durchsuchten Dateien definiert (%2)")
+               QCoreApplication::translate(
+                   "kettwerk::BatchCheck",
+                   "Mapkey %1 ist in keiner der durchsuchten Dateien definiert (%2)")
                    .arg(subject, m_searched));
     }
     return nullptr;
@@ -242,7 +254,8 @@ void CallWalk::walkFrom(qsizetype root)
         up.pausing = up.pausing < 0 && down.pausing >= 0 ? child : up.pausing;
         up.leaving = up.leaving < 0 && down.leaving >= 0 ? child : up.leaving;
     };
-    const QString circle = QStringLiteral("Mapkeys rufen sich im Kreis auf: %1");
+    const QString circle =
+        QCoreApplication::translate("kettwerk::BatchCheck", "Mapkeys rufen sich im Kreis auf: %1");
     while (!way.empty()) {
         const auto [node, next] = way.back();
         const QStringList& calls = m_nodes[node].definition->calls;
@@ -296,7 +309,9 @@ void CallWalk::checkEnteredName(const QString& name)
 {
     if (name == kDoit || name == kAuto) {
         report(Finding::Error,
-               QStringLiteral("Mapkey %1: der Batch würde sich selbst aufrufen").arg(quoted(name)));
+               QCoreApplication::translate("kettwerk::BatchCheck",
+                                           "Mapkey %1: der Batch würde sich selbst aufrufen")
+                   .arg(quoted(name)));
         return;
     }
     const Definition* definition = resolve(name, {});
@@ -308,10 +323,12 @@ void CallWalk::checkEnteredName(const QString& name)
     const Node& node = m_nodes[root];
     if (node.height > kUserLevels) {
         const QStringList deepest = wayAlong(root, &Node::deeper, kUserLevels + 1);
-        report(Finding::Warning, QStringLiteral("Mapkey %1 ist tiefer verschachtelt als die %2 "
-                                                "Ebenen von Pro/ENGINEER: %3")
-                                     .arg(quoted(name), QString::number(kMaxNesting),
-                                          chain(QStringList{kAuto, kDoit} + deepest)));
+        report(Finding::Warning,
+               QCoreApplication::translate("kettwerk::BatchCheck",
+                                           "Mapkey %1 ist tiefer verschachtelt "
+                                           "als die %2 Ebenen von Pro/ENGINEER: %3")
+                   .arg(quoted(name), QString::number(kMaxNesting),
+                        chain(QStringList{kAuto, kDoit} + deepest)));
     }
     const auto stop = [&](qsizetype Node::*next, const QString& what, const QString& item) {
         const QStringList way = wayAlong(root, next, qsizetype(m_nodes.size()));
@@ -320,10 +337,14 @@ void CallWalk::checkEnteredName(const QString& name)
                                      .arg(quoted(name), what, item, quoted(way.last()), via));
     };
     if (node.pausing >= 0)
-        stop(&Node::pausing, QStringLiteral("hält den unbeaufsichtigten Lauf an"),
+        stop(&Node::pausing,
+             QCoreApplication::translate("kettwerk::BatchCheck",
+                                         "hält den unbeaufsichtigten Lauf an"),
              QStringLiteral("@MANUAL_PAUSE"));
     if (node.leaving >= 0)
-        stop(&Node::leaving, QStringLiteral("verlässt Pro/ENGINEER für einen Systembefehl"),
+        stop(&Node::leaving,
+             QCoreApplication::translate("kettwerk::BatchCheck",
+                                         "verlässt Pro/ENGINEER für einen Systembefehl"),
              QStringLiteral("@SYSTEM"));
 }
 
@@ -368,8 +389,9 @@ QList<Finding> checkBatch(const QStringList& selection, const QString& mapkeyNam
             firstByFoldedName.insert(folded, i);
         } else if (selection.at(*first) != entry) {
             findings.append({Finding::Warning,
-                             QStringLiteral("%1: unterscheidet sich von %2 nur in der "
-                                            "Groß-/Kleinschreibung")
+                             QCoreApplication::translate("kettwerk::BatchCheck",
+                                                         "%1: unterscheidet sich von %2 nur in "
+                                                         "der Groß-/Kleinschreibung")
                                  .arg(quoted(entry), quoted(selection.at(*first))),
                              i});
         }

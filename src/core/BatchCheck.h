@@ -14,7 +14,7 @@ struct Finding
 {
     enum Severity { Warning, Error };
     Severity severity = Warning;
-    QString text;         // German, one line, starting with the thing concerned
+    QString text;         // one line, starting with the thing concerned
     qsizetype entry = -1; // index into the selection when it concerns one file
 };
 

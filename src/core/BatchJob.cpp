@@ -20,8 +20,8 @@ namespace {
 JobResult noWorkingFolder(const QString& fileName)
 {
     return JobResult::failure(
-        QStringLiteral("%1 wurde nicht geschrieben: es ist kein Speicherort eingestellt. Bitte "
-                       "wählen Sie unter „Speicherort der Ausgabedatei:“ einen Ordner.")
+        BatchJob::tr("%1 wurde nicht geschrieben: es ist kein Speicherort eingestellt. Bitte "
+                     "wählen Sie unter „Speicherort der Ausgabedatei:“ einen Ordner.")
             .arg(fileName));
 }
 
@@ -29,14 +29,14 @@ QString characterName(QChar c)
 {
     switch (c.unicode()) {
     case u'`':
-        return QStringLiteral("Akzent `");
+        return BatchJob::tr("Akzent `");
     case u'\t':
-        return QStringLiteral("Tabulator");
+        return BatchJob::tr("Tabulator");
     case u'\n':
     case u'\r':
-        return QStringLiteral("Zeilenumbruch");
+        return BatchJob::tr("Zeilenumbruch");
     default:
-        return QStringLiteral("Steuerzeichen U+%1")
+        return BatchJob::tr("Steuerzeichen U+%1")
             .arg(QString::number(c.unicode(), 16).rightJustified(4, u'0').toUpper());
     }
 }
@@ -124,8 +124,8 @@ JobResult BatchJob::compose(const QString& functionBlock)
 {
     if (m_frame.openStep.size() < 2) {
         return JobResult::failure(
-            QStringLiteral("Der Schritt „Datei aufrufen“ ist zu kurz: er muss mit dem öffnenden "
-                           "Akzent und einem Zeilenende schließen. Es wurde nichts erstellt."));
+            tr("Der Schritt „Datei aufrufen“ ist zu kurz: er muss mit dem öffnenden Akzent und "
+               "einem Zeilenende schließen. Es wurde nichts erstellt."));
     }
     m_batch.emplace(m_frame, m_selection, functionBlock, platform::eightBitCodec());
     m_composedSelection = m_selection;
@@ -138,12 +138,11 @@ QStringList BatchJob::unsafeText() const
     QStringList findings;
     for (const QString& name : m_composedSelection) {
         if (const QChar c = firstUnsafe(name, true); !c.isNull())
-            findings.append(
-                QStringLiteral("Dateiname „%1“: %2").arg(shown(name), characterName(c)));
+            findings.append(tr("Dateiname „%1“: %2").arg(shown(name), characterName(c)));
     }
     if (const QChar c = firstUnsafe(m_composedMapkeyNames, false); !c.isNull()) {
-        findings.append(QStringLiteral("Mapkey-Namen „%1“: %2")
-                            .arg(shown(m_composedMapkeyNames), characterName(c)));
+        findings.append(
+            tr("Mapkey-Namen „%1“: %2").arg(shown(m_composedMapkeyNames), characterName(c)));
     }
     return findings;
 }
@@ -188,14 +187,13 @@ QList<Finding> BatchJob::checkFileNames(const QStringList& selection)
 JobResult BatchJob::refusal() const
 {
     if (!m_batch)
-        return JobResult::failure(QStringLiteral("Es wurde noch kein Mapkey erstellt."));
+        return JobResult::failure(tr("Es wurde noch kein Mapkey erstellt."));
     const QStringList findings = unsafeText();
     if (findings.isEmpty())
         return {};
     JobResult refused = JobResult::failure(
-        QStringLiteral("doit.pro wurde nicht angelegt: diese Angaben würden die Mapkey-Zeilen "
-                       "zerbrechen.\n") +
-        findings.join(u'\n'));
+        tr("doit.pro wurde nicht angelegt: diese Angaben würden die Mapkey-Zeilen zerbrechen.") +
+        u'\n' + findings.join(u'\n'));
     refused.badInput = true;
     return refused;
 }
@@ -209,7 +207,7 @@ JobResult BatchJob::writeBatchFile() const
         return noWorkingFolder(QStringLiteral("doit.pro"));
     if (!m_batch->encodingProblem().isEmpty()) {
         return JobResult::failure(
-            QStringLiteral("Die Datei „%1“ wurde nicht geschrieben.\n%2")
+            tr("Die Datei „%1“ wurde nicht geschrieben.\n%2")
                 .arg(QDir::toNativeSeparators(path), m_batch->encodingProblem()));
     }
     QString error;
@@ -228,15 +226,14 @@ JobResult BatchJob::printBatch(QIODevice& out) const
     if (JobResult refused = refusal(); !refused.ok)
         return refused;
     if (!m_batch->encodingProblem().isEmpty()) {
-        return JobResult::failure(QStringLiteral("doit.pro wurde nicht ausgegeben.\n") +
+        return JobResult::failure(tr("doit.pro wurde nicht ausgegeben.") + u'\n' +
                                   m_batch->encodingProblem());
     }
     // A buffered device says whether its last bytes arrived only at a flush.
     auto* file = qobject_cast<QFileDevice*>(&out);
     if (!m_batch->writeTo(out) || (file && !file->flush())) {
-        return JobResult::failure(QStringLiteral("doit.pro konnte nicht ausgegeben werden.\n"
-                                                 "Grund: ") +
-                                  failureReason(out));
+        return JobResult::failure(
+            tr("doit.pro konnte nicht ausgegeben werden.\nGrund: %1").arg(failureReason(out)));
     }
     return {};
 }

@@ -21,7 +21,7 @@ class SettingsStore;
 struct JobResult
 {
     bool ok = true;
-    QString error; // German, names the path and the reason; empty when ok
+    QString error; // names the path and the reason; empty when ok
     // The failure lies in what the user gave (names that would break the
     // mapkey text), not in a file.
     bool badInput = false;
@@ -45,7 +45,7 @@ public:
     // Pro/ENGINEER's usual folder for this user when it exists, else the
     // program's own folder.
     void restore(const platform::SettingsStore& settings);
-    // Stores the three values; false with a German message naming the store
+    // Stores the three values; false with a message naming the store
     // when it cannot be written.
     JobResult store(platform::SettingsStore& settings) const;
     // Stores what the user entered in the mapkey window (the names and the

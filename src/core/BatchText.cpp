@@ -4,6 +4,7 @@
 #include "Templates.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace kettwerk {
@@ -14,7 +15,10 @@ constexpr qsizetype kChunkBytes = 1 << 20;
 QString unencodableCharacter(const QString& text, qsizetype at)
 {
     const qsizetype width = text.at(at).isHighSurrogate() ? 2 : 1;
-    return QStringLiteral("Der Mapkey-Text (Zeichen „%1“)").arg(text.mid(at, width));
+    return QCoreApplication::translate("kettwerk::ComposedBatch",
+                                       "Der Mapkey-Text (Zeichen „%1“) enthält Zeichen, die in der "
+                                       "Codepage der Datei nicht darstellbar sind.")
+        .arg(text.mid(at, width));
 }
 
 } // namespace
@@ -33,7 +37,11 @@ ComposedBatch::ComposedBatch(const BatchFrame& frame, const QStringList& selecti
     for (const QString& name : selection) {
         if (codec.encode(name, encoded) >= 0) {
             if (m_problem.isEmpty())
-                m_problem = QStringLiteral("Der Dateiname „%1“").arg(name);
+                m_problem = QCoreApplication::translate(
+                                "kettwerk::ComposedBatch",
+                                "Der Dateiname „%1“ enthält Zeichen, die in der Codepage der "
+                                "Datei nicht darstellbar sind.")
+                                .arg(name);
             encoded.clear();
         }
         m_names += encoded;
@@ -58,10 +66,6 @@ ComposedBatch::ComposedBatch(const BatchFrame& frame, const QStringList& selecti
         const qsizetype bad = codec.encode(block.text, block.bytes);
         if (bad >= 0 && block.written && m_problem.isEmpty())
             m_problem = unencodableCharacter(block.text, bad);
-    }
-    if (!m_problem.isEmpty()) {
-        m_problem += QStringLiteral(" enthält Zeichen, die in der Codepage der Datei nicht "
-                                    "darstellbar sind.");
     }
 }
 

@@ -4,6 +4,7 @@
 #include "SafeWrite.h"
 #include "Templates.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,6 +21,18 @@ ConfigInstallResult failure(QString message)
 }
 
 } // namespace
+
+QString configCreatedNotice()
+{
+    return QCoreApplication::translate("kettwerk::ConfigInstaller",
+                                       "Es wurde eine Datei config.pro angelegt");
+}
+
+QString autoMapkeyAddedNotice()
+{
+    return QCoreApplication::translate("kettwerk::ConfigInstaller",
+                                       "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !");
+}
 
 void appendLinesWithCrLf(QByteArrayView bytes, QByteArray& out)
 {
@@ -64,8 +77,9 @@ ConfigInstallResult installAutoMapkey(const QString& path)
         // would destroy what the user set up there.
         const QFileInfo info(path);
         if (info.exists() && !info.isDir())
-            return failure(
-                readFailureMessage(path, QStringLiteral("Der Pfad ist keine gewöhnliche Datei.")));
+            return failure(readFailureMessage(
+                path, QCoreApplication::translate("kettwerk::ConfigInstaller",
+                                                  "Der Pfad ist keine gewöhnliche Datei.")));
     }
 
     QByteArray bytes;

@@ -11,9 +11,8 @@ inline constexpr char16_t kConfigFileName[] = u"config.pro";
 
 // The two notices the user sees after an installation: the first only when
 // config.pro had to be made, the second after every successful one.
-inline constexpr char16_t kConfigCreatedNotice[] = u"Es wurde eine Datei config.pro angelegt";
-inline constexpr char16_t kAutoMapkeyAddedNotice[] =
-    u"Der Mapkey auto wurde Ihrer config.pro hinzugefügt !";
+QString configCreatedNotice();
+QString autoMapkeyAddedNotice();
 
 // config.pro lies in the working folder; with no working folder set, it lies
 // beside the program.
@@ -29,7 +28,7 @@ struct ConfigInstallResult
 {
     bool ok = false;
     bool created = false; // config.pro was missing and has been made
-    QString error;        // German, names the path and the reason; empty when ok
+    QString error;        // names the path and the reason; empty when ok
 };
 
 // Appends the auto mapkey block to config.pro at `path`, creating the file

@@ -6,6 +6,7 @@
 #include "Platform.h"
 #include "SafeWrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,12 +97,15 @@ void MapkeyDefinitions::addFile(const QString& path, QStringList* warnings)
     } else {
         // A folder or a device would either fail late or never end.
         reason =
-            info.isDir() ? QStringLiteral("ist ein Ordner") : QStringLiteral("ist keine Datei");
+            info.isDir()
+                ? QCoreApplication::translate("kettwerk::MapkeyDefinitions", "ist ein Ordner")
+                : QCoreApplication::translate("kettwerk::MapkeyDefinitions", "ist keine Datei");
     }
     if (!reason.isEmpty()) {
         if (warnings) {
-            warnings->append(QStringLiteral("„%1“: nicht lesbar (%2), ihre Mapkeys bleiben "
-                                            "ungeprüft")
+            warnings->append(QCoreApplication::translate("kettwerk::MapkeyDefinitions",
+                                                         "„%1“: nicht lesbar (%2), ihre Mapkeys "
+                                                         "bleiben ungeprüft")
                                  .arg(QDir::toNativeSeparators(path), reason.simplified()));
         }
         return;

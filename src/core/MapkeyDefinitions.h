@@ -36,8 +36,8 @@ class MapkeyDefinitions
 public:
     // Reads the file at `path`. A missing file is skipped without a word,
     // since most home folders have no config.pro. A path that exists but
-    // cannot be read (a folder, no permission, a read error) adds one German
-    // line naming it to `warnings` and leaves the definitions as they were.
+    // cannot be read (a folder, no permission, a read error) adds one line
+    // naming it to `warnings` and leaves the definitions as they were.
     void addFile(const QString& path, QStringList* warnings);
     // Reads `bytes` as the content of a config.pro; `source` is noted in
     // each definition.

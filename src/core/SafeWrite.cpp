@@ -3,6 +3,7 @@
 #include "FileSystem.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -13,7 +14,8 @@ namespace {
 
 QString writeFailureMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.\nGrund: %2")
+    return QCoreApplication::translate("kettwerk::SafeWrite",
+                                       "Die Datei „%1“ konnte nicht geschrieben werden.\nGrund: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -91,7 +93,8 @@ bool rewriteInPlace(const QString& target, const ContentProducer& produce, QStri
     }
     old.close();
     if (!produceInMemory(produce, &after)) {
-        *reason = QStringLiteral("Der neue Inhalt konnte nicht erzeugt werden.");
+        *reason = QCoreApplication::translate("kettwerk::SafeWrite",
+                                              "Der neue Inhalt konnte nicht erzeugt werden.");
         return false;
     }
     const QString backupPath = target + QStringLiteral(".kettwerk-alt");
@@ -114,8 +117,9 @@ bool rewriteInPlace(const QString& target, const ContentProducer& produce, QStri
     if (file.open(QIODevice::ReadWrite | QIODevice::Unbuffered) && writeAllAndSync(file, before)) {
         backup.remove();
     } else {
-        *reason += QStringLiteral("\nDer frühere Inhalt liegt in „%1“.")
-                       .arg(QDir::toNativeSeparators(backupPath));
+        *reason += u'\n' + QCoreApplication::translate("kettwerk::SafeWrite",
+                                                       "Der frühere Inhalt liegt in „%1“.")
+                               .arg(QDir::toNativeSeparators(backupPath));
     }
     return false;
 }
@@ -171,9 +175,10 @@ bool writeFileAtomically(const QString& path, const ContentProducer& produce, QS
     const QFileInfo existing(target);
     QString reason;
     if (existing.isDir())
-        reason = QStringLiteral("Der Pfad ist ein Ordner.");
+        reason = QCoreApplication::translate("kettwerk::SafeWrite", "Der Pfad ist ein Ordner.");
     else if (existing.exists() && isWriteProtected(existing))
-        reason = QStringLiteral("Die Datei ist schreibgeschützt.");
+        reason =
+            QCoreApplication::translate("kettwerk::SafeWrite", "Die Datei ist schreibgeschützt.");
 
     if (reason.isEmpty()) {
         const platform::FileOwnership original = platform::fileOwnership(target);
@@ -205,20 +210,24 @@ bool FileLock::acquire(QString* error, int timeoutMs)
     QString reason;
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QFileInfo(folder).isDir())
-        reason = QStringLiteral("Der Ordner „%1“ existiert nicht.")
-                     .arg(QDir::toNativeSeparators(folder));
+        reason =
+            QCoreApplication::translate("kettwerk::SafeWrite", "Der Ordner „%1“ existiert nicht.")
+                .arg(QDir::toNativeSeparators(folder));
     else
         switch (m_lock->error()) {
         case QLockFile::LockFailedError:
-            reason = QStringLiteral("Ein anderer Vorgang arbeitet gerade an dieser Datei. Bitte "
-                                    "versuchen Sie es gleich noch einmal.");
+            reason = QCoreApplication::translate(
+                "kettwerk::SafeWrite", "Ein anderer Vorgang arbeitet gerade an dieser Datei. "
+                                       "Bitte versuchen Sie es gleich noch einmal.");
             break;
         case QLockFile::PermissionError:
-            reason = QStringLiteral("Im Ordner darf keine Sperrdatei angelegt werden (keine "
-                                    "Schreibrechte, oder der Ordner fehlt).");
+            reason = QCoreApplication::translate(
+                "kettwerk::SafeWrite", "Im Ordner darf keine Sperrdatei angelegt werden (keine "
+                                       "Schreibrechte, oder der Ordner fehlt).");
             break;
         default:
-            reason = QStringLiteral("Die Sperrdatei „%1“ konnte nicht angelegt werden.")
+            reason = QCoreApplication::translate(
+                         "kettwerk::SafeWrite", "Die Sperrdatei „%1“ konnte nicht angelegt werden.")
                          .arg(QDir::toNativeSeparators(lockPath));
             break;
         }
@@ -230,7 +239,8 @@ bool FileLock::acquire(QString* error, int timeoutMs)
 
 QString readFailureMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.\nGrund: %2")
+    return QCoreApplication::translate("kettwerk::SafeWrite",
+                                       "Die Datei „%1“ konnte nicht gelesen werden.\nGrund: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 

@@ -18,7 +18,7 @@ QString failureReason(const QIODevice& device);
 // false with the system's reason; what came before is no file's content.
 bool readToEnd(QIODevice& device, QByteArray* bytes, QString* reason);
 
-// The whole file at `path`; on failure a German message naming the path and
+// The whole file at `path`; on failure a message naming the path and
 // the system's reason.
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* error);
 
@@ -32,7 +32,7 @@ bool readWholeFile(const QString& path, QByteArray* bytes, QString* error);
 //   first and the file is rewritten in place, and put back on any failure.
 // A symbolic link is followed and its target written; the link stays. A
 // read-only file is refused, whoever runs the program. On failure `error`
-// receives a German sentence naming the path and the system's reason.
+// receives a sentence naming the path and the system's reason.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
 // The same for content that is produced while it is written: `produce` writes
@@ -50,7 +50,7 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Waits up to `timeoutMs` for the lock; on failure a German message.
+    // Waits up to `timeoutMs` for the lock; on failure a message.
     bool acquire(QString* error, int timeoutMs = 10000);
 
 private:
@@ -58,7 +58,7 @@ private:
     std::unique_ptr<QLockFile> m_lock;
 };
 
-// The German message for a file that could not be read.
+// The message for a file that could not be read.
 QString readFailureMessage(const QString& path, const QString& reason);
 
 } // namespace kettwerk

@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 
@@ -58,7 +59,9 @@ bool SettingsStore::sync(QString* error)
     if (m_settings->status() == QSettings::NoError)
         return true;
     if (error) {
-        *error = QStringLiteral("Die Einstellungen konnten nicht gespeichert werden: „%1“.")
+        *error = QCoreApplication::translate("kettwerk::platform::SettingsStore",
+                                             "Die Einstellungen konnten nicht gespeichert werden: "
+                                             "„%1“.")
                      .arg(location());
     }
     return false;

@@ -25,7 +25,7 @@ public:
 
     // Writes what was set to the store at once. False when the store could
     // not be written (a read-only file or folder, a full disk); `error` then
-    // says where, in German.
+    // says where.
     bool sync(QString* error = nullptr);
 
     // Where the values live: a file path, or the registry key.

@@ -9,7 +9,7 @@ namespace kettwerk::platform {
 struct ShellResult
 {
     bool ok = false;
-    QString error; // German, names what could not be opened and why; empty when ok
+    QString error; // names what could not be opened and why; empty when ok
 };
 
 // Opens a document, or an address such as "mailto:…", in the program that the

@@ -24,11 +24,11 @@ BatchSteps::BatchSteps(BatchJob& job, platform::SettingsStore& settings, QWidget
     m_mapkeyPanel->setObjectName(QStringLiteral("Frame2"));
     placeTwips(m_mapkeyPanel, 1200, 0, 5775, 855);
     m_mapkeyPanel->hide();
-    m_mapkeyButton = new WrapButton(QStringLiteral("Mapkeys eingeben"), m_mapkeyPanel);
+    m_mapkeyButton = new WrapButton(tr("Mapkeys eingeben"), m_mapkeyPanel);
     m_mapkeyButton->setObjectName(QStringLiteral("cmd_mapkey"));
     placeTwips(m_mapkeyButton, 120, 240, 1215, 495);
 
-    m_writeButton = new QPushButton(QStringLiteral("doit.pro jetzt anlegen"), window);
+    m_writeButton = new QPushButton(tr("doit.pro jetzt anlegen"), window);
     m_writeButton->setObjectName(QStringLiteral("cmd_fcreate"));
     m_writeButton->setFont(sansSerif(8.25, QFont::Bold));
     m_writeButton->setCursor(Qt::PointingHandCursor);
@@ -56,8 +56,8 @@ void BatchSteps::hideWriteButton()
 
 void BatchSteps::explainControls(ExplanationLabel& explanation)
 {
-    explanation.explain(m_writeButton, explanations::kWriteButton);
-    explanation.explain(m_mapkeyButton, explanations::kMapkeyButton);
+    explanation.explain(m_writeButton, explanations::text(explanations::kWriteButton));
+    explanation.explain(m_mapkeyButton, explanations::text(explanations::kMapkeyButton));
 }
 
 void BatchSteps::onMapkeyButtonClicked()
@@ -105,8 +105,8 @@ bool BatchSteps::showComposed(const JobResult& result)
     }
     m_writeButton->show();
     Q_EMIT composed();
-    Q_EMIT statusMessage(QStringLiteral("Die Datei doit.pro kann nun erzeugt werden. Diese kann "
-                                        "in Pro/E als Konfigurationsdatei eingelesen werden"));
+    Q_EMIT statusMessage(tr("Die Datei doit.pro kann nun erzeugt werden. Diese kann in Pro/E als "
+                            "Konfigurationsdatei eingelesen werden"));
     return true;
 }
 
@@ -121,15 +121,15 @@ bool BatchSteps::checkAllowsWriting()
         (finding.severity == Finding::Error ? errors : warnings).append(finding.text);
     QStringList lines;
     if (!errors.isEmpty())
-        lines << QStringLiteral("Fehler:") << errors;
+        lines << tr("Fehler:") << errors;
     if (!warnings.isEmpty())
-        lines << QStringLiteral("Warnungen:") << warnings;
+        lines << tr("Warnungen:") << warnings;
     const QString found = linesForMessageBox(lines.join(u'\n'));
     if (!errors.isEmpty()) {
-        inform(m_window, QStringLiteral("doit.pro wurde nicht angelegt.\n") + found);
+        inform(m_window, tr("doit.pro wurde nicht angelegt.") + u'\n' + found);
         return false;
     }
-    return ask(m_window, found + QStringLiteral("\n\nTrotzdem anlegen?"), true);
+    return ask(m_window, found + QStringLiteral("\n\n") + tr("Trotzdem anlegen?"), true);
 }
 
 void BatchSteps::onWriteClicked()
@@ -143,7 +143,7 @@ void BatchSteps::onWriteClicked()
         inform(m_window, result.error);
         return;
     }
-    Q_EMIT statusMessage(QStringLiteral("Datei doit.pro wurde gespeichert !"));
+    Q_EMIT statusMessage(tr("Datei doit.pro wurde gespeichert !"));
     if (!isLoaded(m_completionWindow)) {
         // "Datei editieren" opens doit.pro in the working folder of that moment.
         m_completionWindow =

@@ -19,7 +19,7 @@ BottomBar::BottomBar(BatchJob& job, QWidget* parent) : QGroupBox(parent), m_job(
     setObjectName(QStringLiteral("Frame4"));
     placeTwips(this, 120, 9360, 7695, kHeightTwips);
 
-    m_heading = new QLabel(QStringLiteral("Speicherort der Ausgabedatei:"), this);
+    m_heading = new QLabel(tr("Speicherort der Ausgabedatei:"), this);
     m_heading->setObjectName(QStringLiteral("Label7"));
     placeTwips(m_heading, 120, 120, 2295, 255);
     m_heading->installEventFilter(this);
@@ -28,8 +28,7 @@ BottomBar::BottomBar(BatchJob& job, QWidget* parent) : QGroupBox(parent), m_job(
     m_folderField->setObjectName(QStringLiteral("txt_pro"));
     placeTwips(m_folderField, 120, 330, 4935, 285);
 
-    m_installAutoButton =
-        new WrapButton(QStringLiteral("Mapkey \"auto\" der config.pro zuweisen"), this);
+    m_installAutoButton = new WrapButton(tr("Mapkey \"auto\" der config.pro zuweisen"), this);
     m_installAutoButton->setObjectName(QStringLiteral("cmd_auto"));
     placeTwips(m_installAutoButton, 5160, 120, 1695, 495);
 
@@ -80,9 +79,9 @@ void BottomBar::explainControls(ExplanationLabel& explanation)
     // The config.pro button names the working folder of the moment.
     explanation.explain(m_installAutoButton,
                         [this] { return explanations::autoButton(m_job.workingFolder()); });
-    explanation.explain(m_statusLine, explanations::kStatusLine);
-    explanation.explain(m_heading, explanations::kFolderHeading);
-    explanation.explain(m_exitImage, explanations::kExitImage);
+    explanation.explain(m_statusLine, explanations::text(explanations::kStatusLine));
+    explanation.explain(m_heading, explanations::text(explanations::kFolderHeading));
+    explanation.explain(m_exitImage, explanations::text(explanations::kExitImage));
 }
 
 void BottomBar::mousePressEvent(QMouseEvent* event)

@@ -20,7 +20,7 @@ BrowserPanel::BrowserPanel(QWidget* parent) : QFrame(parent)
     setObjectName(QStringLiteral("Frame5"));
     // The panel has no border, so its caption is never drawn; screen readers
     // still get it.
-    setAccessibleName(QStringLiteral("Dateiliste"));
+    setAccessibleName(tr("Dateiliste"));
     fillBackground(this, QColor(255, 224, 192));
     // Its top strip lies above the window's client area and is cut off.
     placeTwips(this, 1800, -120, kWidthTwips, kHeightTwips);
@@ -78,7 +78,7 @@ void BrowserPanel::buildControls()
     m_filterBox->lineEdit()->installEventFilter(this);
     placeTwips(m_filterBox, 3360, 600, 2295, 315);
 
-    auto* caption = new QLabel(QStringLiteral("Erzeugung der Dateiliste"), this);
+    auto* caption = new QLabel(tr("Erzeugung der Dateiliste"), this);
     caption->setObjectName(QStringLiteral("Label8"));
     placeTwips(caption, 3360, 1560, 1815, 255);
 
@@ -120,8 +120,8 @@ void BrowserPanel::copyFilesToList()
 {
     Q_EMIT filesListed(m_files.names());
     if (m_files.listFailed()) {
-        Q_EMIT statusMessage(QStringLiteral("Ordner nicht lesbar, die Dateiliste bleibt leer: ") +
-                             m_files.folder());
+        Q_EMIT statusMessage(
+            tr("Ordner nicht lesbar, die Dateiliste bleibt leer: %1").arg(m_files.folder()));
     }
 }
 
@@ -153,7 +153,7 @@ void BrowserPanel::onPathEdited()
 void BrowserPanel::onDriveChanged()
 {
     if (!followDrive(m_driveBox, m_folderList))
-        Q_EMIT statusMessage(QStringLiteral("Laufwerk nicht verfügbar !"));
+        Q_EMIT statusMessage(tr("Laufwerk nicht verfügbar !"));
 }
 
 void BrowserPanel::onOkClicked()

@@ -16,9 +16,9 @@
 namespace kettwerk::ui {
 namespace {
 
-void addLabel(QWidget* parent, const char16_t* name, const char16_t* text, QRect place)
+void addLabel(QWidget* parent, const char16_t* name, const QString& text, QRect place)
 {
-    auto* label = new QLabel(QString::fromUtf16(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromUtf16(name));
     label->setGeometry(place);
 }
@@ -38,18 +38,18 @@ CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidg
     fillBackground(this, Qt::white);
     closeOnEscape(this);
 
-    addLabel(this, u"Label1", u"Der Vorgang wurde erfolgreich abgeschlossen !",
+    addLabel(this, u"Label1", tr("Der Vorgang wurde erfolgreich abgeschlossen !"),
              twipsRect(240, 120, 3495, 255));
-    addLabel(this, u"Label2", u"Datei kann nun in Pro/E unter", twipsRect(840, 360, 2655, 255));
-    addLabel(this, u"Label8", u"-> Tools -> Optionen", twipsRect(1200, 600, 1575, 255));
-    addLabel(this, u"Label3", u"geladen werden.", twipsRect(1320, 840, 1335, 255));
+    addLabel(this, u"Label2", tr("Datei kann nun in Pro/E unter"), twipsRect(840, 360, 2655, 255));
+    addLabel(this, u"Label8", tr("-> Tools -> Optionen"), twipsRect(1200, 600, 1575, 255));
+    addLabel(this, u"Label3", tr("geladen werden."), twipsRect(1320, 840, 1335, 255));
 
     auto* picture = new ClickableImage(QStringLiteral("img_fertig"),
                                        QStringLiteral(":/pictures/fertig.png"), this);
     placeTwips(picture, 960, 1080, 2235, 1635);
     connect(picture, &ClickableImage::clicked, this, &QWidget::close);
 
-    auto* edit = new QPushButton(QStringLiteral("Datei editieren"), this);
+    auto* edit = new QPushButton(tr("Datei editieren"), this);
     edit->setObjectName(QStringLiteral("cmd_edit"));
     placeTwips(edit, 120, 2760, 1455, 375);
     connect(edit, &QPushButton::clicked, this, &CompletionWindow::editBatchFile);

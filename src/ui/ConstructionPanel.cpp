@@ -16,10 +16,10 @@
 namespace kettwerk::ui {
 namespace {
 
-BlockField* addBlock(QWidget* parent, const char16_t* name, const char16_t* caption,
+BlockField* addBlock(QWidget* parent, const char16_t* name, const QString& caption,
                      const QString& text, int top, int height)
 {
-    auto* label = new QLabel(QString::fromUtf16(caption), parent);
+    auto* label = new QLabel(caption, parent);
     placeTwips(label, 120, top, 1800, 255);
     auto* field = new BlockField(parent);
     field->setObjectName(QString::fromUtf16(name));
@@ -35,17 +35,17 @@ ConstructionPanel::ConstructionPanel(BatchJob& job, QWidget* parent)
     : QFrame(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), m_job(job)
 {
     setObjectName(QStringLiteral("Frame1"));
-    setWindowTitle(QStringLiteral("Mapkeykonstruktion"));
+    setWindowTitle(tr("Mapkeykonstruktion"));
     fillBackground(this, QColor(255, 224, 192));
     setFont(sansSerif(8.25));
     placeTwips(this, 8400, 240, 9735, 6615);
 
     const BatchFrame& frame = job.frame();
-    auto* header = addBlock(this, u"txt_kopf", u"Kopf und Name", frame.header, 120, 495);
-    auto* openStep = addBlock(this, u"txt_open", u"Datei aufrufen", frame.openStep, 720, 975);
+    auto* header = addBlock(this, u"txt_kopf", tr("Kopf und Name"), frame.header, 120, 495);
+    auto* openStep = addBlock(this, u"txt_open", tr("Datei aufrufen"), frame.openStep, 720, 975);
     m_functionBlockField =
-        addBlock(this, u"txt_individ", u"Funktionen", job.functionBlock(), 1800, 3015);
-    auto* closing = addBlock(this, u"txt_end", u"Abschluss", frame.closing, 4920, 495);
+        addBlock(this, u"txt_individ", tr("Funktionen"), job.functionBlock(), 1800, 3015);
+    auto* closing = addBlock(this, u"txt_end", tr("Abschluss"), frame.closing, 4920, 495);
     buildSearchAndReplace();
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -56,7 +56,7 @@ ConstructionPanel::ConstructionPanel(BatchJob& job, QWidget* parent)
     placeTwips(cancel, 3360, 6000, 1335, 375);
     auto* close =
         new ClickableImage(QStringLiteral("img_ex1"), QStringLiteral(":/icons/close.png"), this);
-    close->setToolTip(QStringLiteral("Mapkeykonstruktion ausblenden"));
+    close->setToolTip(tr("Mapkeykonstruktion ausblenden"));
     placeTwips(close, 9120, 120, 480, 465);
 
     // The frame's blocks go into the job as the user edits them.

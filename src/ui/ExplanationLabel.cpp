@@ -7,8 +7,8 @@
 namespace kettwerk::ui {
 
 ExplanationLabel::ExplanationLabel(QWidget* window)
-    : QLabel(QStringLiteral("Der Kettwerk dient zum Erstellen eines Mapkeys der Mapkeys ausführt "
-                            "und das über viele Dateien"),
+    : QLabel(tr("Der Kettwerk dient zum Erstellen eines Mapkeys der Mapkeys ausführt und das über "
+                "viele Dateien"),
              window)
 {
     setObjectName(QStringLiteral("Erklaer"));

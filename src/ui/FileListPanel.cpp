@@ -54,9 +54,8 @@ FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
     placeTwips(this, 480, 1920, kWidthTwips, kHeightTwips);
 
     auto* instruction =
-        new QLabel(QStringLiteral("klicken Sie mit der rechte Maustaste in das weiße Feld um die "
-                                  "Liste zu bearbeiten. Es werden nur die markierten Einträge "
-                                  "bearbeitet."),
+        new QLabel(tr("klicken Sie mit der rechte Maustaste in das weiße Feld um die Liste zu "
+                      "bearbeiten. Es werden nur die markierten Einträge bearbeitet."),
                    this);
     instruction->setObjectName(QStringLiteral("Label6"));
     instruction->setWordWrap(true);
@@ -87,7 +86,7 @@ FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
 
     auto* close =
         new ClickableImage(QStringLiteral("img_ex3"), QStringLiteral(":/icons/close.png"), this);
-    close->setToolTip(QStringLiteral("Dateiauswahl ausblenden"));
+    close->setToolTip(tr("Dateiauswahl ausblenden"));
     placeTwips(close, 5640, 120, 480, 465);
 
     m_singleEntryField = new QLineEdit(this);
@@ -215,7 +214,7 @@ void FileListPanel::importText(const QString& text)
     // Split in memory: nothing is written to disk, so a missing or read-only
     // working folder cannot cost the user the list.
     m_fileList->setEntries(listEntries(text), false);
-    Q_EMIT statusMessage(QStringLiteral("Zwischenablage eingefügt"));
+    Q_EMIT statusMessage(tr("Zwischenablage eingefügt"));
     onMarkAllClicked();
 }
 
@@ -291,15 +290,15 @@ void FileListPanel::onHandOverClicked()
     const QStringList marked = m_fileList->markedEntries();
     if (marked.isEmpty()) {
         m_job.setSelection({});
-        inform(this, QStringLiteral("Bitte Dateien auswählen !"));
+        inform(this, tr("Bitte Dateien auswählen !"));
         return;
     }
     m_job.setSelection(handOver(marked));
     markFindings();
     hide();
     hideMenu();
-    Q_EMIT statusMessage(QString::number(m_job.selection().size()) +
-                         QStringLiteral(" Dateien gewählt. Mapkey kann nun erstellt werden."));
+    Q_EMIT statusMessage(tr("%n Dateien gewählt. Mapkey kann nun erstellt werden.", nullptr,
+                            int(m_job.selection().size())));
     Q_EMIT handedOver();
 }
 

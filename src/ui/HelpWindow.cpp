@@ -14,22 +14,10 @@
 namespace kettwerk::ui {
 namespace {
 
-// The blanks at the ends of lines 1, 6, 11, 15, 20, 21, 25 and 29 belong to
-// the text, and the steps really are numbered 1, 2, 3, 5, 4.
-constexpr const char16_t* kUsageLines[] = {
-    u"Mit dem Kettwerk können mehrere Mapkeys für viele Dateien ",
-    u"ausgeführt werden.",
-    u"Die Funktionsweise ist wie folgt:",
-    u"1.) Liste der zu bearbeitenden Dateien in die Zwischenablage",
-    u"2.) Einfügen in die Liste von Kettwerk",
-    u"3.) Abzuarbeitende Mapkeys einstellen. Es wird eine Datei mit Namen doit.pro ",
-    u"erzeugt. Ablageort kann im Programm eingestellt werden.",
-    u"5.) Starten von Pro/ENGINEER",
-    u"4.) führen Sie den Mapkey auto in Pro/ENGINEER aus.",
-    u"",
-    u"Der Mapkey auto muß in der config.pro definiert sein. Er kann auch über einen ",
-    u"einfachen Klick in diesem Tool in die Konfiguration implementiert werden.",
-    u"",
+// The mapkey auto as the usage text shows it, wrapped for reading. The lines
+// that go into config.pro are the same in every language, and so is this
+// picture of them.
+constexpr const char16_t* kAutoMapkeyLines[] = {
     u"! ***** Mapkey auto: *****",
     u"mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit ",
     u"zu;\\",
@@ -44,9 +32,6 @@ constexpr const char16_t* kUsageLines[] = {
     u"mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut ",
     u"`preferences` `InputOpt`;\\",
     u"mapkey(continued) ~ Activate `preferences` `Close`;%doit;",
-    u"",
-    u"Der Autor übernimmt keine Garantie für die Funktionsweise des Programms ",
-    u"oder eventuellen Datenverlust der durch die Verwendung des Programms enstanden ist.",
 };
 
 QLabel* addLabel(QWidget* parent, const char16_t* name, const QString& text, QRect place)
@@ -73,8 +58,7 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
     fillBackground(this, QColor(224, 224, 224));
     closeOnEscape(this);
 
-    addLabel(this, u"Label1", QStringLiteral("Juni 2025, Kettwerk-Team"),
-             twipsRect(240, 120, 1935, 255));
+    addLabel(this, u"Label1", tr("Juni 2025, Kettwerk-Team"), twipsRect(240, 120, 1935, 255));
 
     auto* usage = new QPlainTextEdit(usageText(), this);
     usage->setObjectName(QStringLiteral("Text1"));
@@ -88,7 +72,7 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
     placeTwips(ok, 2280, 4200, 1455, 495);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    addLabel(this, u"Label2", QStringLiteral("Kontakt:"), twipsRect(3960, 4200, 1095, 255));
+    addLabel(this, u"Label2", tr("Kontakt:"), twipsRect(3960, 4200, 1095, 255));
 
     m_contactLink = addLabel(this, u"Label6", contactAddress(), twipsRect(3960, 4440, 2415, 255));
     QFont link = sansSerif(8.25);
@@ -98,7 +82,7 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_contactLink->setPalette(blue);
     m_contactLink->setCursor(Qt::PointingHandCursor);
-    m_contactLink->setToolTip(QStringLiteral("E-Mail an den Autor"));
+    m_contactLink->setToolTip(tr("E-Mail an den Autor"));
     // A label has no click signal; its mouse release is watched instead.
     m_contactLink->installEventFilter(this);
 
@@ -108,12 +92,30 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
 
 QString HelpWindow::usageText()
 {
-    QString text;
-    for (const char16_t* line : kUsageLines) {
-        text += QString::fromUtf16(line);
-        text += QStringLiteral("\r\n");
-    }
-    return text;
+    // The blanks at the ends of lines 1, 6, 11, 15, 20, 21, 25 and 29 belong
+    // to the text, and the steps really are numbered 1, 2, 3, 5, 4.
+    QString text =
+        tr("Mit dem Kettwerk können mehrere Mapkeys für viele Dateien \n"
+           "ausgeführt werden.\n"
+           "Die Funktionsweise ist wie folgt:\n"
+           "1.) Liste der zu bearbeitenden Dateien in die Zwischenablage\n"
+           "2.) Einfügen in die Liste von Kettwerk\n"
+           "3.) Abzuarbeitende Mapkeys einstellen. Es wird eine Datei mit Namen doit.pro \n"
+           "erzeugt. Ablageort kann im Programm eingestellt werden.\n"
+           "5.) Starten von Pro/ENGINEER\n"
+           "4.) führen Sie den Mapkey auto in Pro/ENGINEER aus.\n"
+           "\n"
+           "Der Mapkey auto muß in der config.pro definiert sein. Er kann auch über einen \n"
+           "einfachen Klick in diesem Tool in die Konfiguration implementiert werden.");
+    text += QStringLiteral("\n\n");
+    for (const char16_t* line : kAutoMapkeyLines)
+        text += QString::fromUtf16(line) + u'\n';
+    text += u'\n';
+    text += tr("Der Autor übernimmt keine Garantie für die Funktionsweise des Programms \n"
+               "oder eventuellen Datenverlust der durch die Verwendung des Programms enstanden "
+               "ist.");
+    text += u'\n';
+    return text.replace(u'\n', QStringLiteral("\r\n"));
 }
 
 QString HelpWindow::contactAddress()

@@ -37,7 +37,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     initResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Kettwerk für Wildfire 2.0"));
+    setWindowTitle(tr("Kettwerk für Wildfire 2.0"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kettwerk.png")));
     setFont(sansSerif(8.25));
     m_job.restore(m_settings);
@@ -78,8 +78,8 @@ void MainWindow::buildWindow()
     m_browserPanel = new BrowserPanel(this);
 
     setMouseTracking(true);
-    m_explanation->explain(m_infoImage, explanations::kInfoImage);
-    m_explanation->explain(m_filesImage, explanations::kFilesImage);
+    m_explanation->explain(m_infoImage, explanations::text(explanations::kInfoImage));
+    m_explanation->explain(m_filesImage, explanations::text(explanations::kFilesImage));
     m_batchSteps->explainControls(*m_explanation);
     m_bottomBar->explainControls(*m_explanation);
 }
@@ -139,7 +139,7 @@ void MainWindow::placePanelsForStart()
     m_fileListPanel->show();
     m_fileListPanel->setFocus(); // the work starts in the list
     m_outputFolderPanel->restoreFolder(m_job.workingFolder());
-    showStatus(QStringLiteral("Bitte Dateien wählen"));
+    showStatus(tr("Bitte Dateien wählen"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -189,15 +189,15 @@ void MainWindow::onInfoImageClicked()
 
 void MainWindow::onInstallAutoClicked()
 {
-    showStatus(QStringLiteral("Datei lesen..."));
+    showStatus(tr("Datei lesen..."));
     const ConfigInstallResult result = m_job.installAutoMapkey();
     if (!result.ok) {
         inform(this, result.error);
         return;
     }
     if (result.created)
-        inform(this, QString::fromUtf16(kConfigCreatedNotice));
-    inform(this, QString::fromUtf16(kAutoMapkeyAddedNotice));
+        inform(this, configCreatedNotice());
+    inform(this, autoMapkeyAddedNotice());
 }
 
 void MainWindow::showConstructionPanel()

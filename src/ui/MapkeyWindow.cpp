@@ -30,15 +30,14 @@ MapkeyWindow::MapkeyWindow(const QString& names, const MapkeyDefinitions& defini
 {
     setObjectName(QStringLiteral("frm_mapkeyneu"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Mapkey ausführen"));
+    setWindowTitle(tr("Mapkey ausführen"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kettwerk.png")));
     setFixedSize(px(3540), px(2985));
     setFont(sansSerif(8.25));
     closeOnEscape(this);
 
     auto* warning = new QLabel(
-        QStringLiteral("bei der Ausführung dieses Mapkeys wird NICHT automatisch gespeichert !"),
-        this);
+        tr("bei der Ausführung dieses Mapkeys wird NICHT automatisch gespeichert !"), this);
     warning->setObjectName(QStringLiteral("Label3"));
     warning->setWordWrap(true);
     warning->setFont(sansSerif(8.25, QFont::Bold));
@@ -46,7 +45,7 @@ MapkeyWindow::MapkeyWindow(const QString& names, const MapkeyDefinitions& defini
     warning->setStyleSheet(QStringLiteral("background-color: rgb(255, 128, 128);"));
     placeTwips(warning, 120, 0, 3255, 495);
 
-    auto* prompt = new QLabel(QStringLiteral("Name des Mapkeys eingeben:"), this);
+    auto* prompt = new QLabel(tr("Name des Mapkeys eingeben:"), this);
     prompt->setObjectName(QStringLiteral("Label1"));
     placeTwips(prompt, 120, 600, 3255, 255);
 
@@ -133,7 +132,7 @@ bool MapkeyWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_namesField && event->type() == QEvent::ContextMenu) {
         QMenu* menu = m_namesField->createStandardContextMenu();
         menu->addSeparator();
-        menu->addAction(QStringLiteral("Weitere config.pro mit Mapkeys hinzufügen …"), this,
+        menu->addAction(tr("Weitere config.pro mit Mapkeys hinzufügen …"), this,
                         &MapkeyWindow::onAddConfigFile);
         menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         delete menu;
@@ -144,9 +143,9 @@ bool MapkeyWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MapkeyWindow::onAddConfigFile()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("config.pro mit Mapkeys"), QString(),
-        QStringLiteral("Pro/ENGINEER-Konfiguration (*.pro);;Alle Dateien (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("config.pro mit Mapkeys"), QString(),
+                                     tr("Pro/ENGINEER-Konfiguration (*.pro);;Alle Dateien (*)"));
     if (!path.isEmpty())
         Q_EMIT configFileAdded(path);
 }
@@ -158,8 +157,7 @@ void MapkeyWindow::buildHint()
     hint->setFrameShape(QFrame::Box);
     hint->setStyleSheet(QStringLiteral("#Frame1 { background-color: rgb(255, 255, 192); }"));
     placeTwips(hint, 120, 1920, 3255, 855);
-    auto* hintText =
-        new QLabel(QStringLiteral("mehrere Mapkeys mit \";\" und \"%\" trennen, z.B.: "), hint);
+    auto* hintText = new QLabel(tr("mehrere Mapkeys mit \";\" und \"%\" trennen, z.B.: "), hint);
     hintText->setObjectName(QStringLiteral("Label2"));
     hintText->setWordWrap(true);
     placeTwips(hintText, 120, 120, 2655, 495);

@@ -14,10 +14,9 @@ namespace {
 
 enum class Caption { Plain, StruckThrough, Wrapped };
 
-QPushButton* addButton(QWidget* parent, const char16_t* name, const char16_t* caption, QRect place,
+QPushButton* addButton(QWidget* parent, const char16_t* name, const QString& text, QRect place,
                        Caption style = Caption::Plain)
 {
-    const QString text = QString::fromUtf16(caption);
     QPushButton* button =
         style == Caption::Wrapped ? new WrapButton(text, parent) : new QPushButton(text, parent);
     button->setObjectName(QString::fromUtf16(name));
@@ -29,23 +28,30 @@ QPushButton* addButton(QWidget* parent, const char16_t* name, const char16_t* ca
     return button;
 }
 
+// Captions that are the same in every language.
+QPushButton* addButton(QWidget* parent, const char16_t* name, const char16_t* caption, QRect place,
+                       Caption style = Caption::Plain)
+{
+    return addButton(parent, name, QString::fromUtf16(caption), place, style);
+}
+
 } // namespace
 
 MenuPanel::MenuPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("kontextmenue"));
-    setAccessibleName(QStringLiteral("Menue"));
+    setAccessibleName(tr("Menue"));
     fillBackground(this, QColor(255, 255, 192));
     placeTwips(this, 2880, kTopTwips, 1215, 3735);
 
     auto* paste = addButton(this, u"cmd_paste", u"<-- PASTE", twipsRect(120, 120, 975, 255));
-    paste->setToolTip(QStringLiteral("Zwischenablage einfügen"));
-    auto* markAll = addButton(this, u"cmd_all", u"ALLE", twipsRect(120, 480, 975, 255));
-    auto* unmarkAll = addButton(this, u"cmd_nono", u"ALLE", twipsRect(120, 720, 975, 255),
+    paste->setToolTip(tr("Zwischenablage einfügen"));
+    auto* markAll = addButton(this, u"cmd_all", tr("ALLE"), twipsRect(120, 480, 975, 255));
+    auto* unmarkAll = addButton(this, u"cmd_nono", tr("ALLE"), twipsRect(120, 720, 975, 255),
                                 Caption::StruckThrough);
-    auto* clear = addButton(this, u"cmd_clearlist", u"Liste löschen",
+    auto* clear = addButton(this, u"cmd_clearlist", tr("Liste löschen"),
                             twipsRect(120, 1080, 975, 495), Caption::Wrapped);
-    auto* single = addButton(this, u"cmd_einzel", u"einzelner Eintrag",
+    auto* single = addButton(this, u"cmd_einzel", tr("einzelner Eintrag"),
                              twipsRect(120, 1680, 975, 495), Caption::Wrapped);
     auto* addDrawing = addButton(this, u"cmd_Z", u"drw", twipsRect(120, 2280, 495, 255));
     auto* addPart = addButton(this, u"cmd_P", u"prt", twipsRect(600, 2280, 495, 255));
@@ -55,7 +61,7 @@ MenuPanel::MenuPanel(QWidget* parent) : QFrame(parent)
         addButton(this, u"cmd_PP", u"prt", twipsRect(600, 2520, 495, 255), Caption::StruckThrough);
     auto* browser = new ClickableImage(QStringLiteral("filebrowser"),
                                        QStringLiteral(":/icons/filebrowser.png"), this);
-    browser->setToolTip(QStringLiteral("file bowser"));
+    browser->setToolTip(tr("file bowser"));
     placeTwips(browser, 240, 2880, 390, 360);
     auto* quit = addButton(this, u"cmd_quit", u"quit", twipsRect(120, 3360, 975, 255));
 

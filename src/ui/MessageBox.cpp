@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,8 +21,10 @@ public:
     {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kettwerk"), text,
                         QMessageBox::Yes | QMessageBox::No, parent);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+        box.button(QMessageBox::Yes)
+            ->setText(QCoreApplication::translate("kettwerk::ui::MessageBox", "Ja"));
+        box.button(QMessageBox::No)
+            ->setText(QCoreApplication::translate("kettwerk::ui::MessageBox", "Nein"));
         box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     }
@@ -36,7 +39,8 @@ QString linesForMessageBox(const QString& text)
     if (lines.size() > kMostLines + 1) {
         const qsizetype more = lines.size() - kMostLines;
         lines.resize(kMostLines);
-        lines.append(QStringLiteral("… und %1 weitere").arg(more));
+        lines.append(
+            QCoreApplication::translate("kettwerk::ui::MessageBox", "… und %1 weitere").arg(more));
     }
     return lines.join(u'\n');
 }

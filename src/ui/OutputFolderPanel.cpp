@@ -13,7 +13,7 @@ namespace kettwerk::ui {
 OutputFolderPanel::OutputFolderPanel(QWidget* parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("Frame6"));
-    setTitle(QStringLiteral("Speicherort doit.pro"));
+    setTitle(tr("Speicherort doit.pro"));
     // Outside the visible area of the running window until it is opened.
     placeTwips(this, 8760, 4440, kWidthTwips, kHeightTwips);
 
@@ -52,7 +52,7 @@ void OutputFolderPanel::onDriveChanged()
 {
     // The working folder stays as it is either way.
     if (!followDrive(m_driveBox, m_folderList))
-        Q_EMIT statusMessage(QStringLiteral("Laufwerk nicht verfügbar !"));
+        Q_EMIT statusMessage(tr("Laufwerk nicht verfügbar !"));
 }
 
 void OutputFolderPanel::onOkClicked()

@@ -683,6 +683,35 @@ private Q_SLOTS:
         QVERIFY(both.contains("`Inputname` `bracket.drw`;") &&
                 both.contains("`Inputname` `plate.prt`;"));
     }
+    // The language changes what kettwerk-batch says, never a byte of what it writes.
+    void languageChangesMessagesNotFiles_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("done");
+        QTest::addColumn<QString>("unreadable");
+        QTest::newRow("de") << u"de"_s << u"1 Dateien gewählt.\n"_s
+                            << u"Die Datei „<list>“ konnte nicht gelesen werden.\nGrund: "_s;
+        QTest::newRow("en") << u"en"_s << u"1 file selected.\n"_s
+                            << u"The file “<list>” could not be read.\nReason: "_s;
+    }
+    void languageChangesMessagesNotFiles()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, done);
+        QFETCH(QString, unreadable);
+        m_batch.environment.insert(u"KETTWERK_LANG"_s, language);
+        QCOMPARE(m_batch.run({u"--install-auto"_s, u"--list"_s, u"-"_s, u"--mapkeys"_s,
+                              u"+;%bb;%00;"_s, u"--out"_s, m_work->path()},
+                             "a.drw\n"),
+                 0);
+        QVERIFY2(QString::fromUtf8(m_batch.out).startsWith(done), m_batch.out.constData());
+        QCOMPARE(readBytes(file(u"doit.pro"_s)), oneFileBatch("a.drw", "+;%bb;%00;"));
+        QCOMPARE(readBytes(file(u"config.pro"_s)), kAutoBlock);
+        const QString list = QDir::toNativeSeparators(file(u"none.txt"_s));
+        QCOMPARE(m_batch.run({u"--list"_s, list}), 2);
+        QVERIFY2(m_batch.err.startsWith(unreadable.replace(u"<list>"_s, list)),
+                 qPrintable(m_batch.err));
+    }
     // kettwerk-batch where things go wrong: reads that fail partway, output
     // that cannot be written, no working folder, text that would break
     // doit.pro, lists in other encodings, installations at the same time.

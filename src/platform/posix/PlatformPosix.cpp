@@ -26,8 +26,9 @@ public:
                                    : QUrl::fromLocalFile(pathOrAddress).toString();
         if (QProcess::startDetached(QStringLiteral("xdg-open"), {target}))
             return {true, {}};
-        return {false, QStringLiteral("„%1“ konnte nicht geöffnet werden: xdg-open ließ sich "
-                                      "nicht starten.")
+        return {false, QCoreApplication::translate("kettwerk::platform::Shell",
+                                                   "„%1“ konnte nicht geöffnet werden: xdg-open "
+                                                   "ließ sich nicht starten.")
                            .arg(pathOrAddress)};
     }
 

@@ -55,18 +55,23 @@ QString shellErrorText(INT_PTR code)
     switch (code) {
     case 0:
     case SE_ERR_OOM:
-        return QStringLiteral("Nicht genug Speicher.");
+        return QCoreApplication::translate("kettwerk::platform::Shell", "Nicht genug Speicher.");
     case ERROR_FILE_NOT_FOUND:
-        return QStringLiteral("Die Datei wurde nicht gefunden.");
+        return QCoreApplication::translate("kettwerk::platform::Shell",
+                                           "Die Datei wurde nicht gefunden.");
     case ERROR_PATH_NOT_FOUND:
-        return QStringLiteral("Der Pfad wurde nicht gefunden.");
+        return QCoreApplication::translate("kettwerk::platform::Shell",
+                                           "Der Pfad wurde nicht gefunden.");
     case SE_ERR_ACCESSDENIED:
-        return QStringLiteral("Zugriff verweigert.");
+        return QCoreApplication::translate("kettwerk::platform::Shell", "Zugriff verweigert.");
     case SE_ERR_NOASSOC:
     case SE_ERR_ASSOCINCOMPLETE:
-        return QStringLiteral("Diesem Dateityp ist kein Programm zugeordnet.");
+        return QCoreApplication::translate("kettwerk::platform::Shell",
+                                           "Diesem Dateityp ist kein Programm zugeordnet.");
     default:
-        return QStringLiteral("Fehler %1 der Windows-Shell.").arg(qint64(code));
+        return QCoreApplication::translate("kettwerk::platform::Shell",
+                                           "Fehler %1 der Windows-Shell.")
+            .arg(qint64(code));
     }
 }
 
@@ -80,7 +85,8 @@ public:
                             nullptr, nullptr, SW_SHOWNORMAL));
         if (result > 32)
             return {true, {}};
-        return {false, QStringLiteral("„%1“ konnte nicht geöffnet werden: %2")
+        return {false, QCoreApplication::translate("kettwerk::platform::Shell",
+                                                   "„%1“ konnte nicht geöffnet werden: %2")
                            .arg(pathOrAddress, shellErrorText(result))};
     }
 };

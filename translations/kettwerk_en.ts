@@ -1,0 +1,725 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>kettwerk::BatchCheck</name>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Modellname fehlt</source>
+        <translation>model name missing</translation>
+    </message>
+    <message>
+        <source>Modellname länger als %1 Zeichen</source>
+        <translation>model name longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>Zeichen %1 im Modellnamen</source>
+        <translation>model name contains %1</translation>
+    </message>
+    <message>
+        <source>Modellname beginnt mit „-“</source>
+        <translation>model name starts with “-”</translation>
+    </message>
+    <message>
+        <source>Dateityp fehlt (erwartet: %1)</source>
+        <translation>file type missing (expected: %1)</translation>
+    </message>
+    <message>
+        <source>unbekannter Dateityp %1 (erwartet: %2)</source>
+        <translation>unknown file type %1 (expected: %2)</translation>
+    </message>
+    <message>
+        <source>keine Datei durchsucht</source>
+        <translation>no file searched</translation>
+    </message>
+    <message>
+        <source> (aufgerufen über %1)</source>
+        <translation> (called via %1)</translation>
+    </message>
+    <message>
+        <source>Mapkey %1 ist nicht definiert, nur %2 in anderer Groß-/Kleinschreibung (%3)</source>
+        <translation>Mapkey %1 is not defined, only %2 in different case (%3)</translation>
+    </message>
+    <message>
+        <source>Mapkey %1 ist in keiner der durchsuchten Dateien definiert (%2)</source>
+        <translation>Mapkey %1 is not defined in any of the files searched (%2)</translation>
+    </message>
+    <message>
+        <source>Mapkeys rufen sich im Kreis auf: %1</source>
+        <translation>Mapkeys call each other in a circle: %1</translation>
+    </message>
+    <message>
+        <source>Mapkey %1: der Batch würde sich selbst aufrufen</source>
+        <translation>Mapkey %1: the batch would call itself</translation>
+    </message>
+    <message>
+        <source>Mapkey %1 ist tiefer verschachtelt als die %2 Ebenen von Pro/ENGINEER: %3</source>
+        <translation>Mapkey %1 is nested deeper than the %2 levels of Pro/ENGINEER: %3</translation>
+    </message>
+    <message>
+        <source>hält den unbeaufsichtigten Lauf an</source>
+        <translation>stops the unattended run</translation>
+    </message>
+    <message>
+        <source>verlässt Pro/ENGINEER für einen Systembefehl</source>
+        <translation>leaves Pro/ENGINEER for a system command</translation>
+    </message>
+    <message>
+        <source>%1: unterscheidet sich von %2 nur in der Groß-/Kleinschreibung</source>
+        <translation>%1: differs from %2 only in case</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::BatchJob</name>
+    <message>
+        <source>%1 wurde nicht geschrieben: es ist kein Speicherort eingestellt. Bitte wählen Sie unter „Speicherort der Ausgabedatei:“ einen Ordner.</source>
+        <translation>%1 was not written: no output folder is set. Please choose a folder under “Output file location:”.</translation>
+    </message>
+    <message>
+        <source>Akzent `</source>
+        <translation>backquote `</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>Zeilenumbruch</source>
+        <translation>line break</translation>
+    </message>
+    <message>
+        <source>Steuerzeichen U+%1</source>
+        <translation>control character U+%1</translation>
+    </message>
+    <message>
+        <source>Der Schritt „Datei aufrufen“ ist zu kurz: er muss mit dem öffnenden Akzent und einem Zeilenende schließen. Es wurde nichts erstellt.</source>
+        <translation>The step “Open file” is too short: it must end with the opening backquote and a line end. Nothing was created.</translation>
+    </message>
+    <message>
+        <source>Dateiname „%1“: %2</source>
+        <translation>File name “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Mapkey-Namen „%1“: %2</source>
+        <translation>Mapkey names “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Es wurde noch kein Mapkey erstellt.</source>
+        <translation>No mapkey has been created yet.</translation>
+    </message>
+    <message>
+        <source>doit.pro wurde nicht angelegt: diese Angaben würden die Mapkey-Zeilen zerbrechen.</source>
+        <translation>doit.pro was not created: these entries would break the mapkey lines.</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ wurde nicht geschrieben.
+%2</source>
+        <translation>The file “%1” was not written.
+%2</translation>
+    </message>
+    <message>
+        <source>doit.pro wurde nicht ausgegeben.</source>
+        <translation>doit.pro was not written out.</translation>
+    </message>
+    <message>
+        <source>doit.pro konnte nicht ausgegeben werden.
+Grund: %1</source>
+        <translation>doit.pro could not be written out.
+Reason: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ComposedBatch</name>
+    <message>
+        <source>Der Mapkey-Text (Zeichen „%1“) enthält Zeichen, die in der Codepage der Datei nicht darstellbar sind.</source>
+        <translation>The mapkey text (character “%1”) contains characters that the file&apos;s code page cannot represent.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname „%1“ enthält Zeichen, die in der Codepage der Datei nicht darstellbar sind.</source>
+        <translation>The file name “%1” contains characters that the file&apos;s code page cannot represent.</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ConfigInstaller</name>
+    <message>
+        <source>Es wurde eine Datei config.pro angelegt</source>
+        <translation>A new config.pro has been created</translation>
+    </message>
+    <message>
+        <source>Der Mapkey auto wurde Ihrer config.pro hinzugefügt !</source>
+        <translation>The mapkey auto has been added to your config.pro!</translation>
+    </message>
+    <message>
+        <source>Der Pfad ist keine gewöhnliche Datei.</source>
+        <translation>The path is not a regular file.</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::MapkeyDefinitions</name>
+    <message>
+        <source>ist ein Ordner</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>ist keine Datei</source>
+        <translation>is not a file</translation>
+    </message>
+    <message>
+        <source>„%1“: nicht lesbar (%2), ihre Mapkeys bleiben ungeprüft</source>
+        <translation>“%1”: not readable (%2), its mapkeys remain unchecked</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::SafeWrite</name>
+    <message>
+        <source>Die Datei „%1“ konnte nicht geschrieben werden.
+Grund: %2</source>
+        <translation>The file “%1” could not be written.
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>Der neue Inhalt konnte nicht erzeugt werden.</source>
+        <translation>The new content could not be produced.</translation>
+    </message>
+    <message>
+        <source>Der frühere Inhalt liegt in „%1“.</source>
+        <translation>The previous content is in “%1”.</translation>
+    </message>
+    <message>
+        <source>Der Pfad ist ein Ordner.</source>
+        <translation>The path is a folder.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist schreibgeschützt.</source>
+        <translation>The file is read-only.</translation>
+    </message>
+    <message>
+        <source>Der Ordner „%1“ existiert nicht.</source>
+        <translation>The folder “%1” does not exist.</translation>
+    </message>
+    <message>
+        <source>Ein anderer Vorgang arbeitet gerade an dieser Datei. Bitte versuchen Sie es gleich noch einmal.</source>
+        <translation>Another process is working on this file right now. Please try again in a moment.</translation>
+    </message>
+    <message>
+        <source>Im Ordner darf keine Sperrdatei angelegt werden (keine Schreibrechte, oder der Ordner fehlt).</source>
+        <translation>No lock file may be created in the folder (no write permission, or the folder is missing).</translation>
+    </message>
+    <message>
+        <source>Die Sperrdatei „%1“ konnte nicht angelegt werden.</source>
+        <translation>The lock file “%1” could not be created.</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ konnte nicht gelesen werden.
+Grund: %2</source>
+        <translation>The file “%1” could not be read.
+Reason: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::cli::BatchCommand</name>
+    <message>
+        <source>Die Standardeingabe konnte nicht gelesen werden.
+Grund: %1</source>
+        <translation>Standard input could not be read.
+Reason: %1</translation>
+    </message>
+    <message>
+        <source>Fehler: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Warnung: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>Aufruf: kettwerk-batch --help</source>
+        <translation>Usage: kettwerk-batch --help</translation>
+    </message>
+    <message>
+        <source>Bitte Dateien auswählen !</source>
+        <translation>Please select files!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien gewählt.</source>
+        <translation>
+            <numerusform>%n file selected.</numerusform>
+            <numerusform>%n files selected.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::cli::BatchOptions</name>
+    <message>
+        <source>Nach %1 fehlt der Wert.</source>
+        <translation>Missing value after %1.</translation>
+    </message>
+    <message>
+        <source>%1 erwartet keinen Wert.</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Angabe „%1“.</source>
+        <translation>Unknown argument “%1”.</translation>
+    </message>
+    <message>
+        <source>--%1 ist doppelt angegeben.</source>
+        <translation>--%1 is given twice.</translation>
+    </message>
+    <message>
+        <source>Es fehlt --list (oder --install-auto).</source>
+        <translation>--list (or --install-auto) is missing.</translation>
+    </message>
+    <message>
+        <source>--list braucht einen Dateinamen oder -.</source>
+        <translation>--list needs a file name or -.</translation>
+    </message>
+    <message>
+        <source>--check braucht --list.</source>
+        <translation>--check needs --list.</translation>
+    </message>
+    <message>
+        <source>--out braucht einen Ordner.</source>
+        <translation>--out needs a folder.</translation>
+    </message>
+    <message>
+        <source>Aufruf: kettwerk-batch [--list DATEI|-] [--mapkeys TEXT] [--out ORDNER] [--print]
+                       [--check] [--strict] [--config DATEI]... [--install-auto]
+                       [--help]
+
+Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettwerk.
+
+  --list DATEI|-    Liste der Dateien, ein Name je Zeile (- liest die Standardeingabe).
+                    Leere Zeilen und die Überschrift &quot;Name&quot; werden übergangen.
+  --mapkeys TEXT    Auszuführende Mapkeys, z.B. &quot;+;%bb;%00;&quot;. Ohne diese Angabe gilt
+                    der zuletzt im Fenster eingegebene Text, sonst &quot;ds&quot;.
+  --out ORDNER      Speicherort von doit.pro und config.pro. Ohne diese Angabe gilt
+                    der im Fenster eingestellte Speicherort.
+  --print           doit.pro auf die Standardausgabe schreiben statt in den Ordner.
+  --check           Nur prüfen: jeden Befund als Zeile &quot;Fehler: …&quot; oder
+                    &quot;Warnung: …&quot; ausgeben und nichts schreiben.
+  --strict          Warnungen wie Fehler behandeln.
+  --config DATEI    Eine weitere config.pro, in der Mapkeys definiert sind (mehrfach
+                    möglich). Immer durchsucht werden die config.pro im Ordner und
+                    die im Benutzerordner.
+  --install-auto    Den Mapkey auto an die config.pro im Ordner anhängen.
+  --help            Diese Hilfe.
+
+Vor dem Schreiben wird geprüft: Modellnamen (Länge, Zeichen, Dateityp, nur in
+Groß-/Kleinschreibung verschieden) und Mapkeys (definiert, Aufrufe im Kreis,
+Verschachtelung über 5 Ebenen, @MANUAL_PAUSE und @SYSTEM). Warnungen gehen auf die
+Standardfehlerausgabe, bei einem Fehler wird nichts geschrieben.
+
+Rückgabewerte: 0 erfolgreich, 1 falscher Aufruf, keine Dateien oder ein Fehler
+der Prüfung, 2 eine Datei konnte nicht gelesen oder geschrieben werden.
+</source>
+        <translation>Usage: kettwerk-batch [--list FILE|-] [--mapkeys TEXT] [--out FOLDER] [--print]
+                      [--check] [--strict] [--config FILE]... [--install-auto]
+                      [--help]
+
+Writes doit.pro from a list of file names, exactly as the Kettwerk window does.
+
+  --list FILE|-     List of files, one name per line (- reads standard input).
+                    Empty lines and the heading &quot;Name&quot; are skipped.
+  --mapkeys TEXT    Mapkeys to run, e.g. &quot;+;%bb;%00;&quot;. Without this option the
+                    text last entered in the window applies, otherwise &quot;ds&quot;.
+  --out FOLDER      Folder of doit.pro and config.pro. Without this option the
+                    output folder set in the window applies.
+  --print           Write doit.pro to standard output instead of the folder.
+  --check           Check only: print every finding as a line &quot;Error: …&quot; or
+                    &quot;Warning: …&quot; and write nothing.
+  --strict          Treat warnings as errors.
+  --config FILE     A further config.pro that defines mapkeys (may be given
+                    more than once). The config.pro in the folder and the one
+                    in the home folder are always searched.
+  --install-auto    Append the mapkey auto to the config.pro in the folder.
+  --help            This help.
+
+Checked before writing: model names (length, characters, file type, differing
+only in case) and mapkeys (defined, calls in a circle, nesting deeper than 5
+levels, @MANUAL_PAUSE and @SYSTEM). Warnings go to standard error; after an
+error nothing is written.
+
+Exit codes: 0 success, 1 wrong call, no files or an error found by the check,
+2 a file could not be read or written.
+</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::platform::SettingsStore</name>
+    <message>
+        <source>Die Einstellungen konnten nicht gespeichert werden: „%1“.</source>
+        <translation>The settings could not be saved: “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::platform::Shell</name>
+    <message>
+        <source>„%1“ konnte nicht geöffnet werden: xdg-open ließ sich nicht starten.</source>
+        <translation>“%1” could not be opened: xdg-open could not be started.</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher.</source>
+        <translation>Not enough memory.</translation>
+    </message>
+    <message>
+        <source>Die Datei wurde nicht gefunden.</source>
+        <translation>The file was not found.</translation>
+    </message>
+    <message>
+        <source>Der Pfad wurde nicht gefunden.</source>
+        <translation>The path was not found.</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert.</source>
+        <translation>Access denied.</translation>
+    </message>
+    <message>
+        <source>Diesem Dateityp ist kein Programm zugeordnet.</source>
+        <translation>No program is associated with this file type.</translation>
+    </message>
+    <message>
+        <source>Fehler %1 der Windows-Shell.</source>
+        <translation>Windows shell error %1.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht geöffnet werden: %2</source>
+        <translation>“%1” could not be opened: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::BatchSteps</name>
+    <message>
+        <source>Mapkeys eingeben</source>
+        <translation>Enter mapkeys</translation>
+    </message>
+    <message>
+        <source>doit.pro jetzt anlegen</source>
+        <translation>Create doit.pro now</translation>
+    </message>
+    <message>
+        <source>Die Datei doit.pro kann nun erzeugt werden. Diese kann in Pro/E als Konfigurationsdatei eingelesen werden</source>
+        <translation>doit.pro can now be created. Pro/E can load it as a configuration file</translation>
+    </message>
+    <message>
+        <source>Fehler:</source>
+        <translation>Errors:</translation>
+    </message>
+    <message>
+        <source>Warnungen:</source>
+        <translation>Warnings:</translation>
+    </message>
+    <message>
+        <source>doit.pro wurde nicht angelegt.</source>
+        <translation>doit.pro was not created.</translation>
+    </message>
+    <message>
+        <source>Trotzdem anlegen?</source>
+        <translation>Create it anyway?</translation>
+    </message>
+    <message>
+        <source>Datei doit.pro wurde gespeichert !</source>
+        <translation>doit.pro has been saved!</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::BottomBar</name>
+    <message>
+        <source>Speicherort der Ausgabedatei:</source>
+        <translation>Output file location:</translation>
+    </message>
+    <message>
+        <source>Mapkey &quot;auto&quot; der config.pro zuweisen</source>
+        <translation>Add mapkey &quot;auto&quot; to config.pro</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::BrowserPanel</name>
+    <message>
+        <source>Dateiliste</source>
+        <translation>File list</translation>
+    </message>
+    <message>
+        <source>Erzeugung der Dateiliste</source>
+        <translation>Build the file list</translation>
+    </message>
+    <message>
+        <source>Ordner nicht lesbar, die Dateiliste bleibt leer: %1</source>
+        <translation>Folder not readable, the file list stays empty: %1</translation>
+    </message>
+    <message>
+        <source>Laufwerk nicht verfügbar !</source>
+        <translation>Drive not available!</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::CompletionWindow</name>
+    <message>
+        <source>Der Vorgang wurde erfolgreich abgeschlossen !</source>
+        <translation>The operation completed successfully!</translation>
+    </message>
+    <message>
+        <source>Datei kann nun in Pro/E unter</source>
+        <translation>Load the file in Pro/E under</translation>
+    </message>
+    <message>
+        <source>-&gt; Tools -&gt; Optionen</source>
+        <translation>-&gt; Tools -&gt; Options</translation>
+    </message>
+    <message>
+        <source>geladen werden.</source>
+        <translation>to use it.</translation>
+    </message>
+    <message>
+        <source>Datei editieren</source>
+        <translation>Edit file</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::ConstructionPanel</name>
+    <message>
+        <source>Mapkeykonstruktion</source>
+        <translation>Mapkey construction</translation>
+    </message>
+    <message>
+        <source>Kopf und Name</source>
+        <translation>Header and name</translation>
+    </message>
+    <message>
+        <source>Datei aufrufen</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Funktionen</source>
+        <translation>Functions</translation>
+    </message>
+    <message>
+        <source>Abschluss</source>
+        <translation>Closing</translation>
+    </message>
+    <message>
+        <source>Mapkeykonstruktion ausblenden</source>
+        <translation>Hide mapkey construction</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::ExplanationLabel</name>
+    <message>
+        <source>Der Kettwerk dient zum Erstellen eines Mapkeys der Mapkeys ausführt und das über viele Dateien</source>
+        <translation>Kettwerk creates a mapkey that runs mapkeys, and does so over many files</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::FileListPanel</name>
+    <message>
+        <source>klicken Sie mit der rechte Maustaste in das weiße Feld um die Liste zu bearbeiten. Es werden nur die markierten Einträge bearbeitet.</source>
+        <translation>Right-click in the white field to edit the list. Only the marked entries are processed.</translation>
+    </message>
+    <message>
+        <source>Dateiauswahl ausblenden</source>
+        <translation>Hide file selection</translation>
+    </message>
+    <message>
+        <source>Zwischenablage eingefügt</source>
+        <translation>Clipboard pasted</translation>
+    </message>
+    <message>
+        <source>Bitte Dateien auswählen !</source>
+        <translation>Please select files!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien gewählt. Mapkey kann nun erstellt werden.</source>
+        <translation>
+            <numerusform>%n file selected. The mapkey can now be created.</numerusform>
+            <numerusform>%n files selected. The mapkey can now be created.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::HelpWindow</name>
+    <message>
+        <source>Juni 2025, Kettwerk-Team</source>
+        <translation>June 2025, Kettwerk team</translation>
+    </message>
+    <message>
+        <source>Kontakt:</source>
+        <translation>Contact:</translation>
+    </message>
+    <message>
+        <source>E-Mail an den Autor</source>
+        <translation>E-mail the author</translation>
+    </message>
+    <message>
+        <source>Mit dem Kettwerk können mehrere Mapkeys für viele Dateien 
+ausgeführt werden.
+Die Funktionsweise ist wie folgt:
+1.) Liste der zu bearbeitenden Dateien in die Zwischenablage
+2.) Einfügen in die Liste von Kettwerk
+3.) Abzuarbeitende Mapkeys einstellen. Es wird eine Datei mit Namen doit.pro 
+erzeugt. Ablageort kann im Programm eingestellt werden.
+5.) Starten von Pro/ENGINEER
+4.) führen Sie den Mapkey auto in Pro/ENGINEER aus.
+
+Der Mapkey auto muß in der config.pro definiert sein. Er kann auch über einen 
+einfachen Klick in diesem Tool in die Konfiguration implementiert werden.</source>
+        <translation>With Kettwerk you can run several mapkeys on many files.
+It works as follows:
+1.) Copy the list of files to process to the clipboard
+2.) Paste it into the Kettwerk list
+3.) Set the mapkeys to run. A file named doit.pro is created;
+its location can be set in the program.
+4.) Start Pro/ENGINEER
+5.) Run the mapkey auto in Pro/ENGINEER.
+
+The mapkey auto must be defined in config.pro. A single click in
+this tool can also add it to the configuration.</translation>
+    </message>
+    <message>
+        <source>Der Autor übernimmt keine Garantie für die Funktionsweise des Programms 
+oder eventuellen Datenverlust der durch die Verwendung des Programms enstanden ist.</source>
+        <translation>The author gives no guarantee that the program works and accepts no
+liability for any loss of data caused by its use.</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::MainWindow</name>
+    <message>
+        <source>Kettwerk für Wildfire 2.0</source>
+        <translation>Kettwerk for Wildfire 2.0</translation>
+    </message>
+    <message>
+        <source>Bitte Dateien wählen</source>
+        <translation>Please choose files</translation>
+    </message>
+    <message>
+        <source>Datei lesen...</source>
+        <translation>Reading file...</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::MapkeyWindow</name>
+    <message>
+        <source>Mapkey ausführen</source>
+        <translation>Run mapkey</translation>
+    </message>
+    <message>
+        <source>bei der Ausführung dieses Mapkeys wird NICHT automatisch gespeichert !</source>
+        <translation>Running this mapkey does NOT save anything automatically!</translation>
+    </message>
+    <message>
+        <source>Name des Mapkeys eingeben:</source>
+        <translation>Enter the mapkey name:</translation>
+    </message>
+    <message>
+        <source>Weitere config.pro mit Mapkeys hinzufügen …</source>
+        <translation>Add another config.pro with mapkeys …</translation>
+    </message>
+    <message>
+        <source>config.pro mit Mapkeys</source>
+        <translation>config.pro with mapkeys</translation>
+    </message>
+    <message>
+        <source>Pro/ENGINEER-Konfiguration (*.pro);;Alle Dateien (*)</source>
+        <translation>Pro/ENGINEER configuration (*.pro);;All files (*)</translation>
+    </message>
+    <message>
+        <source>mehrere Mapkeys mit &quot;;&quot; und &quot;%&quot; trennen, z.B.: </source>
+        <translation>separate mapkeys by &quot;;%&quot;, e.g.: </translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::MenuPanel</name>
+    <message>
+        <source>Menue</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Zwischenablage einfügen</source>
+        <translation>Paste from the clipboard</translation>
+    </message>
+    <message>
+        <source>ALLE</source>
+        <translation>ALL</translation>
+    </message>
+    <message>
+        <source>Liste löschen</source>
+        <translation>Clear list</translation>
+    </message>
+    <message>
+        <source>einzelner Eintrag</source>
+        <translation>single entry</translation>
+    </message>
+    <message>
+        <source>file bowser</source>
+        <translation>file browser</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::MessageBox</name>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere</source>
+        <translation>… and %1 more</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::OutputFolderPanel</name>
+    <message>
+        <source>Speicherort doit.pro</source>
+        <translation>doit.pro location</translation>
+    </message>
+    <message>
+        <source>Laufwerk nicht verfügbar !</source>
+        <translation>Drive not available!</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::explanations</name>
+    <message>
+        <source>Mit diesem Knopf wird die Generierung des Mapkeys gestartet und die Datei doit.pro angelegt.</source>
+        <translation>This button starts generating the mapkey and creates the file doit.pro.</translation>
+    </message>
+    <message>
+        <source>Mit dieser Funktion können verschiedene Mapkeys ausgelöst werden. Die Mapkeys müssen in Ihrer Konfiguration definiert sein.</source>
+        <translation>This function runs several mapkeys. The mapkeys must be defined in your configuration.</translation>
+    </message>
+    <message>
+        <source>Statuszeile. An dieser Stelle werden Hinweise und Informationen zum Programm ablauf angezeigt.</source>
+        <translation>Status line. Notes and information about the progress of the program are shown here.</translation>
+    </message>
+    <message>
+        <source>Anzeige des Info Formulars</source>
+        <translation>Shows the info window</translation>
+    </message>
+    <message>
+        <source>Das Programm verlassen</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>Aktiviert die Eingabemaske für die zu bearbeitenden Dateien.</source>
+        <translation>Opens the input panel for the files to process.</translation>
+    </message>
+    <message>
+        <source>Hier kann mit einem kleinen Browser das Verzeichnis eingestellt werden indem sich die Datei doit.pro befinden soll. Es sollte das Arbeitsverzeichnis von Pro/ENGINEER sein. Klicken Sie dazu zunächst diese Überschrift an.</source>
+        <translation>Here a small browser sets the folder in which doit.pro is to be written. It should be the working folder of Pro/ENGINEER. To open the browser, first click this heading.</translation>
+    </message>
+    <message>
+        <source>Mit dieser Funktion wird der config.pro der Mapkey auto zugewiesen. Die config.pro liegt im Verzeichnis: %1 Mit der Tastenfolge &gt;&gt; auto &lt;&lt;  -eingegeben in der Pro/ENGINEER Oberfläche-  wird die Datei doit.pro geladen und ausgeführt.</source>
+        <translation>This function adds the mapkey auto to config.pro. The config.pro lies in the folder: %1 Typing &gt;&gt; auto &lt;&lt; in Pro/ENGINEER loads the file doit.pro and runs it.</translation>
+    </message>
+</context>
+</TS>
