@@ -541,6 +541,18 @@ Exit codes: 0 success, 1 wrong call, no files or an error found by the check,
             <numerusform>%n files selected. The mapkey can now be created.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 Eintrag aus der Liste entfernt</source>
+        <translation>1 entry removed from the list</translation>
+    </message>
+    <message>
+        <source>%1 Einträge aus der Liste entfernt</source>
+        <translation>%1 entries removed from the list</translation>
+    </message>
+    <message>
+        <source>Ordner nicht lesbar: %1</source>
+        <translation>Folder cannot be read: %1</translation>
+    </message>
 </context>
 <context>
     <name>kettwerk::ui::HelpWindow</name>

@@ -139,7 +139,7 @@ void FileListPanel::connectDrops()
     connect(m_dropTarget, &DropTarget::filesDropped, this,
             [this](const QStringList& entries) { m_fileList->appendEntries(entries, true); });
     connect(m_dropTarget, &DropTarget::folderUnreadable, this, [this](const QString& folder) {
-        Q_EMIT statusMessage(tr("Ordner nicht lesbar: ") + QDir::toNativeSeparators(folder));
+        Q_EMIT statusMessage(tr("Ordner nicht lesbar: %1").arg(QDir::toNativeSeparators(folder)));
     });
 }
 
