@@ -100,7 +100,12 @@ void checkCaption(QWidget* widget, const QString& name, QStringList* problems)
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        // Across, the frame takes its share; upright, only the button's own
+        // edge cuts the text (the Windows style leaves small buttons a
+        // contents box lower than a line, yet draws the line whole).
+        const QRect contents =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        room = QRect(contents.left(), 0, contents.width(), button->height());
         text = button->text();
         flags = Qt::AlignCenter;
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
