@@ -271,6 +271,10 @@ private Q_SLOTS:
         QFETCH(QString, factor);
         QStringList layout, problems;
         runProbe(factor, &layout, &problems);
+        // Wine draws MS Sans Serif with a wider font of its own, so the room
+        // captions need there says nothing about Windows.
+        if (qEnvironmentVariableIsSet("KETTWERK_UNDER_WINE"))
+            problems.removeIf([](const QString& problem) { return problem.startsWith(u"clipped"); });
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QVERIFY(layout.size() > 50); // the probe did look
         QCOMPARE(layout, m_reference);
