@@ -47,6 +47,9 @@ QList<QWidget*> BatchSteps::tabStops() const
 void BatchSteps::showMapkeyPanel()
 {
     m_mapkeyPanel->show();
+    // The next step, not the working folder next in line: a key typed now
+    // must not replace the folder.
+    m_mapkeyButton->setFocus();
 }
 
 void BatchSteps::hideWriteButton()

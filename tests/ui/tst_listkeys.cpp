@@ -96,6 +96,7 @@ private Q_SLOTS:
         QCOMPARE(status(), u"1 Dateien gewählt. Mapkey kann nun erstellt werden."_s);
         QVERIFY(!m_ui.find("Frame3")->isVisible());
         QVERIFY(m_ui.find("Frame2")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), m_ui.find("cmd_mapkey"));
     }
     // One layer per Esc: the browser lies above the menu it was opened from.
     void escapeClosesTheUppermostPanel()
