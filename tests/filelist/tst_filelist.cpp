@@ -3,6 +3,7 @@
 #include "MarkStore.h"
 #include "NameFilter.h"
 #include "NameRules.h"
+#include "Rows.h"
 
 #include <QSignalSpy>
 #include <QStringListModel>
@@ -65,17 +66,12 @@ private Q_SLOTS:
         QVERIFY(matches("", "anything"));
         QVERIFY(matches("*.*", "README"));
     }
+    // The row's name is the entry.
     void pieces_data()
     {
-        QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("reduced");
-        const auto row = [](const char* entry, const char* name, const char* suffix,
-                            const char* reduced) {
-            QTest::newRow(entry) << QString::fromUtf8(entry) << QString::fromUtf8(name)
-                                 << QString::fromUtf8(suffix) << QString::fromUtf8(reduced);
-        };
         row("E:\\proj\\bracket.drw.3", "bracket", ".drw", "bracket.drw");
         row("bracket.drw.3", "bracket", ".drw", "bracket.drw");
         row("my.dir\\bracket.drw", "bracket", ".drw", "bracket.drw");
@@ -98,7 +94,7 @@ private Q_SLOTS:
     }
     void pieces()
     {
-        QFETCH(QString, entry);
+        const QString entry = QString::fromUtf8(QTest::currentDataTag());
         QFETCH(QString, name);
         QFETCH(QString, suffix);
         QFETCH(QString, reduced);
@@ -198,13 +194,13 @@ private Q_SLOTS:
     void behavesLikeQt_data()
     {
         QTest::addColumn<QString>("steps");
-        QTest::newRow("click, ctrl") << u"CS 3|CS 5|T 4|T 6|T 4"_s;
-        QTest::newRow("shift from anchor") << u"CS 2|Sc 2-6|Sc 2-4|Sc 0-2"_s;
-        QTest::newRow("ctrl then shift") << u"CS 0|T 8|Sc 5-8|Sc 7-8|T 1"_s;
-        QTest::newRow("drag") << u"CS 3|CSc 3-5|CSc 3-7|CSc 1-3"_s;
-        QTest::newRow("ctrl drag") << u"S 0-9|T 2|Tc 2-4|Tc 2-6|Tc 2-3|S 9"_s;
-        QTest::newRow("ranges, clear") << u"S 0-1,4-5,8-9|D 1-8|S 0-9|C|T 2"_s;
-        QTest::newRow("current alone") << u"S 1-2|Sc 4-5|c|S 7"_s;
+        row("click, ctrl", "CS 3|CS 5|T 4|T 6|T 4");
+        row("shift from anchor", "CS 2|Sc 2-6|Sc 2-4|Sc 0-2");
+        row("ctrl then shift", "CS 0|T 8|Sc 5-8|Sc 7-8|T 1");
+        row("drag", "CS 3|CSc 3-5|CSc 3-7|CSc 1-3");
+        row("ctrl drag", "S 0-9|T 2|Tc 2-4|Tc 2-6|Tc 2-3|S 9");
+        row("ranges, clear", "S 0-1,4-5,8-9|D 1-8|S 0-9|C|T 2");
+        row("current alone", "S 1-2|Sc 4-5|c|S 7");
     }
     void behavesLikeQt()
     {

@@ -18,14 +18,14 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Builds files and folders below `root`: an entry ending in "/" is a folder,
-// any other an empty file; missing parent folders are made on the way.
 // The names in a folder, hidden ones included, sorted.
 inline QStringList entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
+// Builds files and folders below `root`: an entry ending in "/" is a folder,
+// any other an empty file; missing parent folders are made on the way.
 inline bool makeTree(const QString& root, const QStringList& entries)
 {
     for (const QString& entry : entries) {

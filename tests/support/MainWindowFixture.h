@@ -2,6 +2,7 @@
 
 #include "ExpectedBatch.h"
 #include "FileList.h"
+#include "Files.h"
 #include "MainWindow.h"
 #include "SettingsKeys.h"
 #include "Substitutes.h"
@@ -33,9 +34,7 @@ public:
         storeSetting(kettwerk::settings::kWorkingFolder, m_folder.path());
         // The user's own config.pro defines the mapkeys the tests name.
         qputenv("HOME", QFile::encodeName(m_home.path()));
-        QFile home(m_home.filePath(QStringLiteral("config.pro")));
-        QVERIFY(home.open(QIODevice::WriteOnly) && home.write(kDefinedMapkeys) > 0);
-        home.close();
+        QVERIFY(writeBytes(m_home.filePath(QStringLiteral("config.pro")), kDefinedMapkeys));
         for (qsizetype i = 0; i + 1 < stored.size(); i += 2)
             storeSetting(stored.at(i), stored.at(i + 1));
         window = std::make_unique<kettwerk::ui::MainWindow>();

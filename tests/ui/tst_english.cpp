@@ -1,18 +1,14 @@
 #include "DriveBox.h"
-#include "Files.h"
 #include "FolderList.h"
 #include "Language.h"
 #include "MainWindowFixture.h"
 #include "Templates.h"
 
-#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 
 using namespace kettwerk;
@@ -39,16 +35,9 @@ bool looksGerman(const QString& line)
 QStringList shownTexts(QWidget* widget)
 {
     QStringList texts{widget->windowTitle(), widget->toolTip(), widget->accessibleName()};
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        texts << label->text();
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        texts << button->text();
-    else if (auto* field = qobject_cast<QLineEdit*>(widget))
-        texts << field->text() << field->placeholderText();
-    else if (auto* area = qobject_cast<QPlainTextEdit*>(widget))
-        texts << area->toPlainText();
-    else if (auto* box = qobject_cast<QGroupBox*>(widget))
-        texts << box->title();
+    // Labels, buttons, fields, text areas and group boxes.
+    for (const char* property : {"text", "placeholderText", "plainText", "title"})
+        texts << widget->property(property).toString();
     if (auto* combo = qobject_cast<QComboBox*>(widget);
         combo && !qobject_cast<ui::DriveBox*>(combo)) {
         for (int i = 0; i < combo->count(); ++i)

@@ -22,6 +22,7 @@
 #include <memory>
 
 using namespace kettwerk;
+using namespace Qt::StringLiterals;
 
 // The windows at the scale factors of today's screens. Qt reads the factor
 // once, at start, so each one runs in a child process of this test that
@@ -43,16 +44,15 @@ struct AllWindows
 
     AllWindows()
     {
-        storeSetting(settings::kWorkingFolder, QStringLiteral("/home/anna/ProEWildfire2/"));
+        storeSetting(settings::kWorkingFolder, u"/home/anna/ProEWildfire2/"_s);
         main = std::make_unique<ui::MainWindow>();
-        main->fileList().setEntries({QStringLiteral("halter_links.drw"),
-                                     QStringLiteral("grundplatte.prt.4"),
-                                     QStringLiteral("getriebe.asm"), QStringLiteral("deckel.drw.2"),
-                                     QStringLiteral("welle_d20.prt")},
-                                    true);
+        main->fileList().setEntries(
+            u"halter_links.drw grundplatte.prt.4 getriebe.asm deckel.drw.2 welle_d20.prt"_s.split(
+                u' '),
+            true);
         help = std::make_unique<ui::HelpWindow>(main->frameGeometry());
-        windows = {main.get(), main->findChild<QWidget*>(QStringLiteral("Frame1")),
-                   new ui::MapkeyWindow(QStringLiteral("+;%bb;"), {}, main.get()),
+        windows = {main.get(), main->findChild<QWidget*>(u"Frame1"_s),
+                   new ui::MapkeyWindow(u"+;%bb;"_s, {}, main.get()),
                    new ui::CompletionWindow([] { return QString(); }, main.get()), help.get()};
     }
     void showPanels()
@@ -71,13 +71,10 @@ QStringList layoutOf(QWidget* window)
         if (widget->window() != window || widget->objectName().isEmpty() ||
             widget->objectName().startsWith(u"qt_"))
             continue;
-        const QRect place(widget->mapTo(window, QPoint()), widget->size());
-        lines += QStringLiteral("%1/%2 %3 %4 %5 %6")
-                     .arg(window->objectName(), widget->objectName())
-                     .arg(place.x())
-                     .arg(place.y())
-                     .arg(place.width())
-                     .arg(place.height());
+        const QPoint at = widget->mapTo(window, QPoint());
+        lines += QString::asprintf("%s/%s %d %d %d %d", qUtf8Printable(window->objectName()),
+                                   qUtf8Printable(widget->objectName()), at.x(), at.y(),
+                                   widget->width(), widget->height());
     }
     return lines;
 }
@@ -115,28 +112,21 @@ void checkCaption(QWidget* widget, const QString& name, QStringList* problems)
     if (text.isEmpty())
         return;
     const QRect needed = widget->fontMetrics().boundingRect(room, flags, text);
-    if (needed.width() > room.width() || needed.height() > room.height()) {
-        *problems += QStringLiteral("clipped %1 \"%2\": needs %3x%4, has %5x%6")
-                         .arg(name, text)
-                         .arg(needed.width())
-                         .arg(needed.height())
-                         .arg(room.width())
-                         .arg(room.height());
-    }
+    if (needed.width() > room.width() || needed.height() > room.height())
+        *problems += QString::asprintf("clipped %s \"%s\": needs %dx%d, has %dx%d",
+                                       qUtf8Printable(name), qUtf8Printable(text), needed.width(),
+                                       needed.height(), room.width(), room.height());
 }
 
-// The drawing of each picture control, as the resources name it.
+// The drawing of each picture control, as the resources name it; every exit
+// and close picture shows the same one.
 QString drawingOf(const QString& control)
 {
-    if (control == u"img_files")
-        return QStringLiteral(":/pictures/files");
-    if (control == u"img_fertig")
-        return QStringLiteral(":/pictures/fertig");
-    if (control == u"Image1")
-        return QStringLiteral(":/icons/info");
-    if (control == u"filebrowser")
-        return QStringLiteral(":/icons/filebrowser");
-    return QStringLiteral(":/icons/close"); // every exit and close picture
+    static const QHash<QString, QString> drawings{{u"img_files"_s, u":/pictures/files"_s},
+                                                  {u"img_fertig"_s, u":/pictures/fertig"_s},
+                                                  {u"Image1"_s, u":/icons/info"_s},
+                                                  {u"filebrowser"_s, u":/icons/filebrowser"_s}};
+    return drawings.value(control, u":/icons/close"_s);
 }
 
 // A picture on screen must look like its smallest drawing that has at least
@@ -147,16 +137,13 @@ void checkPicture(QWidget* widget, const QString& name, QStringList* problems)
     const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     QImage drawing;
     for (const char* scale : {"", "@2x", "@4x"}) {
-        drawing.load(drawingOf(widget->objectName()) + QString::fromLatin1(scale) +
-                     QStringLiteral(".png"));
+        drawing.load(drawingOf(widget->objectName()) + QString::fromLatin1(scale) + u".png"_s);
         if (drawing.width() >= shown.width() && drawing.height() >= shown.height())
             break;
     }
     if (drawing.width() < shown.width() || drawing.height() < shown.height()) {
-        *problems += QStringLiteral("blurry %1: no drawing of %2x%3 pixels")
-                         .arg(name)
-                         .arg(shown.width())
-                         .arg(shown.height());
+        *problems += QString::asprintf("blurry %s: no drawing of %dx%d pixels",
+                                       qUtf8Printable(name), shown.width(), shown.height());
         return;
     }
     drawing = drawing.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
@@ -174,10 +161,8 @@ void checkPicture(QWidget* widget, const QString& name, QStringList* problems)
         }
     }
     if (differing * 50 > opaque)
-        *problems += QStringLiteral("blurry %1: %2 of %3 pixels differ from the drawing")
-                         .arg(name)
-                         .arg(differing)
-                         .arg(opaque);
+        *problems += QString::asprintf("blurry %s: %d of %d pixels differ from the drawing",
+                                       qUtf8Printable(name), differing, opaque);
 }
 
 // The child's work: layout lines, then "problem: ..." lines.
@@ -211,12 +196,12 @@ int show(const QString& windowName)
 {
     AllWindows all;
     // The user of the working folder, whoever takes the screenshot.
-    all.main->findChild<QLabel*>(QStringLiteral("lbl_user"))->setText(QStringLiteral("anna"));
+    all.main->findChild<QLabel*>(u"lbl_user"_s)->setText(u"anna"_s);
     const bool panels = windowName == u"panels";
     if (panels)
         all.showPanels();
     for (QWidget* window : std::as_const(all.windows)) {
-        if (window->objectName() != (panels ? QStringLiteral("Form1") : windowName))
+        if (window->objectName() != (panels ? u"Form1"_s : windowName))
             continue;
         window->move(0, 0);
         window->show();
@@ -238,9 +223,9 @@ class TestHighDpi : public QObject
     {
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), factor);
+        environment.insert(u"QT_SCALE_FACTOR"_s, factor);
         child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--probe")});
+        child.start(QCoreApplication::applicationFilePath(), {u"--probe"_s});
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitCode(), 0);
         for (const QString& line : QString::fromUtf8(child.readAllStandardOutput()).split(u'\n')) {
@@ -255,7 +240,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QStringList problems; // reported by the first row
-        runProbe(QStringLiteral("1"), &m_reference, &problems);
+        runProbe(u"1"_s, &m_reference, &problems);
     }
     // Every control has the place in logical pixels that it has at factor 1,
     // so that on screen it lies at that place times the factor; every
