@@ -17,7 +17,8 @@
 #include <memory>
 
 // One shown main window per test, working in a temporary folder, with its
-// own settings and message boxes recorded instead of shown.
+// own settings, message boxes recorded instead of shown, and documents and
+// sounds recorded instead of opened and played.
 class MainWindowFixture
 {
 public:
@@ -28,6 +29,9 @@ public:
         close();
         m_messages.texts.clear();
         m_messages.answer = true;
+        shell.opened.clear();
+        shell.ok = true;
+        sound.played.clear();
         m_settings.clear();
         QFile::remove(file(QStringLiteral("doit.pro")));
         QFile::remove(file(QStringLiteral("config.pro")));
@@ -71,8 +75,12 @@ public:
     }
 
     std::unique_ptr<kettwerk::ui::MainWindow> window;
+    RecordingShell shell;
+    SilentSound sound;
 
 private:
+    Installed<kettwerk::platform::Shell> m_shellInstalled{&shell};
+    Installed<kettwerk::ui::Sound> m_soundInstalled{&sound};
     RecordingMessageBox m_messages;
     Installed<kettwerk::ui::MessageBox> m_recording{&m_messages};
     TestSettings m_settings;

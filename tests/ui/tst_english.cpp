@@ -61,10 +61,6 @@ class TestEnglish : public QObject
 {
     Q_OBJECT
     MainWindowFixture m_ui;
-    RecordingShell m_shell;
-    Installed<platform::Shell> m_shellInstalled{&m_shell};
-    SilentSound m_sound;
-    Installed<ui::Sound> m_soundInstalled{&m_sound};
     QStringList m_seen;
 
     // Everything every window shows at this moment, the hidden panels included.

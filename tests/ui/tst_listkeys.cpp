@@ -28,8 +28,6 @@ class TestListKeys : public QObject
 {
     Q_OBJECT
     MainWindowFixture m_ui;
-    SilentSound m_sound;
-    Installed<ui::Sound> m_soundInstalled{&m_sound};
 
     QListView* list() { return m_ui.find<QListView>("List_File1"); }
     QWidget* menu() { return m_ui.find("kontextmenue"); }

@@ -26,10 +26,6 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
     MainWindowFixture m_ui;
-    RecordingShell m_shell;
-    Installed<platform::Shell> m_shellInstalled{&m_shell};
-    SilentSound m_sound;
-    Installed<ui::Sound> m_soundInstalled{&m_sound};
 
     void hover(const char* name, QPoint at = {2, 2})
     {
@@ -49,11 +45,7 @@ class TestMainWindow : public QObject
     void openMenu() { QTest::mouseClick(viewport(), Qt::RightButton, {}, QPoint(20, 5)); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_shell.opened.clear();
-        m_ui.open();
-    }
+    void init() { m_ui.open(); }
     void cleanup() { m_ui.close(); }
 
     void startsWithItsDesignedLayout()
@@ -274,11 +266,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(info));
         QCOMPARE(info->pos(), m_ui.window->frameGeometry().topLeft() + QPoint(27, 27));
         // A mail program that fails to open shows nothing.
-        m_shell.ok = false;
+        m_ui.shell.ok = false;
         auto* link = control<QLabel>(info, "Label6");
         QCOMPARE(link->text(), u"kettwerk@example.org"_s);
         click(link);
-        QCOMPARE(m_shell.opened, QStringList{u"mailto:kettwerk@example.org"_s});
+        QCOMPARE(m_ui.shell.opened, QStringList{u"mailto:kettwerk@example.org"_s});
         QVERIFY(info->isVisible() && m_ui.messages().isEmpty());
         // OK unloads it; the next one shows the designed text again.
         control<QPlainTextEdit>(info, "Text1")->setPlainText(u"edited"_s);
@@ -307,13 +299,13 @@ private Q_SLOTS:
                                           "in Pro/E als Konfigurationsdatei eingelesen werden"_s);
         QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, {}), u"rt"_s);
 
-        m_sound.played.clear();
+        m_ui.sound.played.clear();
         m_ui.press("cmd_fcreate");
         QCOMPARE(readBytes(m_ui.file(u"doit.pro"_s)), oneFileBatch("a.drw", "rt"));
         QCOMPARE(m_ui.text("lbl_status"), u"Datei doit.pro wurde gespeichert !"_s);
         QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
         QVERIFY(openWindow("frm_ok"));
-        QCOMPARE(m_sound.played, QStringList{u"MAPKEY.WAV"_s});
+        QCOMPARE(m_ui.sound.played, QStringList{u"MAPKEY.WAV"_s});
         QVERIFY(m_ui.messages().isEmpty());
     }
     void mapkeyWindowLoadsOnceAndCloseButtonDoesNothing()
@@ -359,7 +351,7 @@ private Q_SLOTS:
             click(done->findChild<QWidget*>(by));
         }
         QTRY_VERIFY(!openWindow("frm_ok"));
-        QCOMPARE(m_shell.opened,
+        QCOMPARE(m_ui.shell.opened,
                  by == u"cmd_edit"_s
                      ? QStringList{QDir::toNativeSeparators(u"/elsewhere/doit.pro"_s)}
                      : QStringList());
