@@ -46,14 +46,6 @@ void FileListModel::replaceAll(const QStringList& entries)
     endResetModel();
 }
 
-void FileListModel::append(const QString& entry)
-{
-    const int row = rowCount();
-    beginInsertRows(QModelIndex(), row, row);
-    m_entries.append(entry);
-    endInsertRows();
-}
-
 void FileListModel::appendAll(const QStringList& entries)
 {
     if (entries.isEmpty())
@@ -86,11 +78,6 @@ void FileList::setMarked(qsizetype i, bool marked)
 {
     m_marks->select(rowIndex(i),
                     marked ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
-}
-
-void FileList::append(const QString& entry)
-{
-    m_model->append(entry);
 }
 
 void FileList::appendEntries(const QStringList& entries, bool marked)

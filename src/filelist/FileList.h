@@ -30,7 +30,6 @@ public:
 
     const QStringList& entries() const { return m_entries; }
     void replaceAll(const QStringList& entries);
-    void append(const QString& entry);
     // Adds all of `entries` at the end in one step, so that a view hears of
     // one insertion, not of thousands.
     void appendAll(const QStringList& entries);
@@ -79,8 +78,6 @@ public:
     bool isMarked(qsizetype i) const { return m_marks->isMarked(i); }
     void setMarked(qsizetype i, bool marked);
 
-    // Adds one unmarked entry at the end.
-    void append(const QString& entry);
     // Adds entries at the end; they all get `marked`, earlier entries keep
     // their marks.
     void appendEntries(const QStringList& entries, bool marked);

@@ -91,10 +91,8 @@ bool DropTarget::eventFilter(QObject* watched, QEvent* event)
                 Q_EMIT folderUnreadable(file.filePath());
             continue;
         }
-        // The browser's rule: a name with a line break would become two entries.
-        const QString name = file.fileName();
-        if (!name.contains(u'\n') && !name.contains(u'\r'))
-            entries.append(name);
+        if (FolderFiles::isListableName(file.fileName()))
+            entries.append(file.fileName());
     }
     Q_EMIT filesDropped(entries);
     return true;

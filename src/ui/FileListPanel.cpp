@@ -265,10 +265,9 @@ void FileListPanel::onSingleEntryEntered()
     const QString text = m_singleEntryField->text();
     if (text.isEmpty())
         return;
-    for (const QString& entry : splitLines(text)) {
-        if (!entry.isEmpty())
-            m_fileList->append(entry);
-    }
+    QStringList entries = splitLines(text);
+    entries.removeAll(QString());
+    m_fileList->appendEntries(entries, false);
     m_singleEntryField->hide();
 }
 

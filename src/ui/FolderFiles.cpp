@@ -33,17 +33,21 @@ bool FolderFiles::listFailed()
     return m_failed;
 }
 
+bool FolderFiles::isListableName(const QString& name)
+{
+    // A name with a line break would become two entries, or break a line of
+    // doit.pro; Pro/ENGINEER could not open such a file anyway.
+    return !name.contains(u'\n') && !name.contains(u'\r');
+}
+
 QStringList FolderFiles::matchingFiles(const QString& folder, const QString& pattern, bool* listed)
 {
     platform::FolderListing listing = platform::listFiles(folder);
     if (listed)
         *listed = listing.ok;
     const NameFilter filter(pattern);
-    // A name with a line break would become two entries, or break a line of
-    // doit.pro; Pro/ENGINEER could not open such a file anyway.
-    listing.names.removeIf([&filter](const QString& name) {
-        return !filter.matches(name) || name.contains(u'\n') || name.contains(u'\r');
-    });
+    listing.names.removeIf(
+        [&filter](const QString& name) { return !filter.matches(name) || !isListableName(name); });
     platform::sortNames(listing.names);
     return listing.names;
 }

@@ -31,6 +31,8 @@ public:
     // folder gone); there are then no names.
     bool listFailed();
 
+    // Whether a file of this name may become a list entry at all.
+    static bool isListableName(const QString& name);
     // The whole work of one reading, for callers that keep no listing.
     static QStringList matchingFiles(const QString& folder, const QString& pattern,
                                      bool* listed = nullptr);

@@ -116,7 +116,7 @@ private Q_SLOTS:
     void marks()
     {
         FileList list;
-        list.append(u"old.drw"_s);
+        list.appendEntries({u"old.drw"_s}, false);
         list.setEntries(numbered(9), true);
         QCOMPARE(list.markedEntries(), numbered(9));
         list.setMarked(1, false);
@@ -124,8 +124,8 @@ private Q_SLOTS:
         list.setMarks({false, true, true, false, true, false, false, true});
         list.setMarked(3, true);
         list.setMarked(2, false);
-        list.setText(1, u"x.prt"_s); // keeps its mark
-        list.append(u"new.drw"_s);   // comes unmarked
+        list.setText(1, u"x.prt"_s);               // keeps its mark
+        list.appendEntries({u"new.drw"_s}, false); // comes unmarked
         QCOMPARE(list.model()->index(1, 0).data().toString(), u"x.prt"_s);
         QCOMPARE(list.markedEntries(),
                  (QStringList{u"x.prt"_s, u"plate3"_s, u"plate4"_s, u"plate7"_s}));
