@@ -1,6 +1,6 @@
-#include "BatchCommand.h"
-#include "FileSystem.h"
-#include "Language.h"
+#include "cli/BatchCommand.h"
+#include "core/Language.h"
+#include "platform/FileSystem.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "Language.h"
-#include "MainWindow.h"
+#include "core/Language.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 #include "WindowHarness.h"
 
-#include "BatchJob.h"
-#include "FileList.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
+#include "core/BatchJob.h"
+#include "filelist/FileList.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

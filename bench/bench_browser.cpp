@@ -1,8 +1,8 @@
 // The folder browser filling the file list from a large folder.
-#include "FileList.h"
 #include "WindowHarness.h"
+#include "filelist/FileList.h"
 
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
 #include <QFile>
 #include <QLineEdit>

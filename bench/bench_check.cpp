@@ -1,5 +1,5 @@
 // The check before writing doit.pro: a full list against a large config.pro.
-#include "BatchCheck.h"
+#include "core/BatchCheck.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // The list actions of the main window, each timed from the click to the
 // repainted window, at 32,767 and at 100,000 entries.
-#include "BatchJob.h"
-#include "FileList.h"
-#include "SafeWrite.h"
 #include "WindowHarness.h"
+#include "core/BatchJob.h"
+#include "core/SafeWrite.h"
+#include "filelist/FileList.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 // The lines of a config.pro, any bytes at all, as the installation copies
 // them: every line ends in CR LF afterwards, and nothing else changes.
-#include "ConfigInstaller.h"
+#include "core/ConfigInstaller.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // A list file or pasted text, as bytes in any encoding, through decoding,
 // line splitting, the name rules and the hand-over.
-#include "ListText.h"
-#include "NameRules.h"
+#include "filelist/ListText.h"
+#include "filelist/NameRules.h"
 
 #include <QSet>
 

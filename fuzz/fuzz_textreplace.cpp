@@ -1,7 +1,7 @@
 // Replace-all with any text, search text and replacement: it always ends, in
 // a time fit for a click, and afterwards no occurrence is left unless it
 // gave up and replaced each original occurrence once.
-#include "TextReplace.h"
+#include "core/TextReplace.h"
 
 #include <QByteArray>
 #include <QList>

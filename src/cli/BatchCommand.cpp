@@ -1,11 +1,11 @@
-#include "BatchCommand.h"
+#include "cli/BatchCommand.h"
 
-#include "BatchJob.h"
-#include "BatchOptions.h"
-#include "ListText.h"
-#include "NameRules.h"
-#include "SafeWrite.h"
-#include "SettingsStore.h"
+#include "cli/BatchOptions.h"
+#include "core/BatchJob.h"
+#include "core/SafeWrite.h"
+#include "filelist/ListText.h"
+#include "filelist/NameRules.h"
+#include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>

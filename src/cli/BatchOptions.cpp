@@ -1,4 +1,4 @@
-#include "BatchOptions.h"
+#include "cli/BatchOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

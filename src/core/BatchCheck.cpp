@@ -1,8 +1,8 @@
-#include "BatchCheck.h"
+#include "core/BatchCheck.h"
 
-#include "EightBitCodec.h"
-#include "MapkeyDefinitions.h"
-#include "Platform.h"
+#include "core/MapkeyDefinitions.h"
+#include "platform/EightBitCodec.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QDir>

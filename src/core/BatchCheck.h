@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MapkeyDefinitions.h"
+#include "core/MapkeyDefinitions.h"
 
 #include <QList>
 #include <QString>

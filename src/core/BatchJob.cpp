@@ -1,13 +1,13 @@
-#include "BatchJob.h"
+#include "core/BatchJob.h"
 
-#include "EightBitCodec.h"
-#include "Paths.h"
-#include "Platform.h"
-#include "SafeWrite.h"
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
-#include "Templates.h"
-#include "TextReplace.h"
+#include "core/Paths.h"
+#include "core/SafeWrite.h"
+#include "core/SettingsKeys.h"
+#include "core/Templates.h"
+#include "core/TextReplace.h"
+#include "platform/EightBitCodec.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QFileDevice>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BatchCheck.h"
-#include "BatchText.h"
-#include "ConfigInstaller.h"
+#include "core/BatchCheck.h"
+#include "core/BatchText.h"
+#include "core/ConfigInstaller.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "BatchText.h"
+#include "core/BatchText.h"
 
-#include "EightBitCodec.h"
-#include "Templates.h"
+#include "core/Templates.h"
+#include "platform/EightBitCodec.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

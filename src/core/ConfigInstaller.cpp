@@ -1,8 +1,8 @@
-#include "ConfigInstaller.h"
+#include "core/ConfigInstaller.h"
 
-#include "Paths.h"
-#include "SafeWrite.h"
-#include "Templates.h"
+#include "core/Paths.h"
+#include "core/SafeWrite.h"
+#include "core/Templates.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "MapkeyDefinitions.h"
+#include "core/MapkeyDefinitions.h"
 
-#include "ConfigInstaller.h"
-#include "EightBitCodec.h"
-#include "Paths.h"
-#include "Platform.h"
-#include "SafeWrite.h"
+#include "core/ConfigInstaller.h"
+#include "core/Paths.h"
+#include "core/SafeWrite.h"
+#include "platform/EightBitCodec.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -202,8 +202,7 @@ QStringList mapkeyLookupFiles(const QString& workingFolder, const QStringList& f
 {
     const QString configName = QString::fromUtf16(kConfigFileName);
     const QChar separator = platform::pathSeparator();
-    QStringList candidates{
-        joinFolderAndName(platform::homeFolder(), configName, separator)};
+    QStringList candidates{joinFolderAndName(platform::homeFolder(), configName, separator)};
     if (!workingFolder.isEmpty())
         candidates.append(joinFolderAndName(workingFolder, configName, separator));
     candidates += further;

@@ -1,6 +1,6 @@
-#include "SafeWrite.h"
+#include "core/SafeWrite.h"
 
-#include "FileSystem.h"
+#include "platform/FileSystem.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

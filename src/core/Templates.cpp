@@ -1,4 +1,4 @@
-#include "Templates.h"
+#include "core/Templates.h"
 
 #include <iterator>
 

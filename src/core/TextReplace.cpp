@@ -1,4 +1,4 @@
-#include "TextReplace.h"
+#include "core/TextReplace.h"
 
 namespace kettwerk {
 

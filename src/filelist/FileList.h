@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MarkStore.h"
+#include "filelist/MarkStore.h"
 
 #include <QAbstractListModel>
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "ListText.h"
+#include "filelist/ListText.h"
 
-#include "EightBitCodec.h"
-#include "Platform.h"
+#include "platform/EightBitCodec.h"
+#include "platform/Platform.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "MarkStore.h"
+#include "filelist/MarkStore.h"
 
 #include <QSignalBlocker>
 

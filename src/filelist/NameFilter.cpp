@@ -1,4 +1,4 @@
-#include "NameFilter.h"
+#include "filelist/NameFilter.h"
 
 namespace kettwerk {
 namespace {

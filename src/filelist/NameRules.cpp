@@ -1,4 +1,4 @@
-#include "NameRules.h"
+#include "filelist/NameRules.h"
 
 #include <QSet>
 

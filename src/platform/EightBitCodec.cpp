@@ -1,4 +1,4 @@
-#include "EightBitCodec.h"
+#include "platform/EightBitCodec.h"
 
 #include <array>
 

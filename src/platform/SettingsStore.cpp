@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,8 +32,7 @@ std::unique_ptr<QSettings> openStore()
 
 } // namespace
 
-SettingsStore::SettingsStore()
-    : m_settings(openStore())
+SettingsStore::SettingsStore() : m_settings(openStore())
 {
     // Every value of the program lies in this one section.
     m_settings->beginGroup(QStringLiteral("Optionen"));

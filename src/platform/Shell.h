@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Replaceable.h"
+#include "platform/Replaceable.h"
 
 #include <QString>
 

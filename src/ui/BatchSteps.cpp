@@ -1,16 +1,16 @@
-#include "BatchSteps.h"
+#include "ui/BatchSteps.h"
 
-#include "BatchJob.h"
-#include "CompletionWindow.h"
-#include "ExplanationLabel.h"
-#include "Explanations.h"
-#include "Fonts.h"
-#include "MapkeyWindow.h"
-#include "MessageBox.h"
-#include "Painting.h"
-#include "Twips.h"
-#include "WindowPlacement.h"
-#include "WrapButton.h"
+#include "core/BatchJob.h"
+#include "ui/CompletionWindow.h"
+#include "ui/ExplanationLabel.h"
+#include "ui/Explanations.h"
+#include "ui/Fonts.h"
+#include "ui/MapkeyWindow.h"
+#include "ui/MessageBox.h"
+#include "ui/Painting.h"
+#include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
+#include "ui/WrapButton.h"
 
 #include <QGroupBox>
 #include <QPushButton>

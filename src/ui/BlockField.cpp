@@ -1,4 +1,4 @@
-#include "BlockField.h"
+#include "ui/BlockField.h"
 
 namespace kettwerk::ui {
 

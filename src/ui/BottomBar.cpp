@@ -1,11 +1,11 @@
-#include "BottomBar.h"
+#include "ui/BottomBar.h"
 
-#include "BatchJob.h"
-#include "ClickableImage.h"
-#include "ExplanationLabel.h"
-#include "Explanations.h"
-#include "Twips.h"
-#include "WrapButton.h"
+#include "core/BatchJob.h"
+#include "ui/ClickableImage.h"
+#include "ui/ExplanationLabel.h"
+#include "ui/Explanations.h"
+#include "ui/Twips.h"
+#include "ui/WrapButton.h"
 
 #include <QLabel>
 #include <QLineEdit>

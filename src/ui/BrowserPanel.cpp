@@ -1,11 +1,11 @@
-#include "BrowserPanel.h"
+#include "ui/BrowserPanel.h"
 
-#include "ClickableImage.h"
-#include "DriveBox.h"
-#include "FolderList.h"
-#include "Painting.h"
-#include "Paths.h"
-#include "Twips.h"
+#include "core/Paths.h"
+#include "ui/ClickableImage.h"
+#include "ui/DriveBox.h"
+#include "ui/FolderList.h"
+#include "ui/Painting.h"
+#include "ui/Twips.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

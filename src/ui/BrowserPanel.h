@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderFiles.h"
+#include "ui/FolderFiles.h"
 
 #include <QFrame>
 

@@ -1,4 +1,4 @@
-#include "ClickableImage.h"
+#include "ui/ClickableImage.h"
 
 #include <QMouseEvent>
 #include <QPainter>

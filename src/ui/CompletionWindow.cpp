@@ -1,12 +1,12 @@
-#include "CompletionWindow.h"
+#include "ui/CompletionWindow.h"
 
-#include "ClickableImage.h"
-#include "EscapeKey.h"
-#include "Fonts.h"
-#include "Painting.h"
-#include "Shell.h"
-#include "Sound.h"
-#include "Twips.h"
+#include "platform/Shell.h"
+#include "ui/ClickableImage.h"
+#include "ui/EscapeKey.h"
+#include "ui/Fonts.h"
+#include "ui/Painting.h"
+#include "ui/Sound.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPainter>

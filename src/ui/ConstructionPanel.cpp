@@ -1,12 +1,12 @@
-#include "ConstructionPanel.h"
+#include "ui/ConstructionPanel.h"
 
-#include "BatchJob.h"
-#include "BlockField.h"
-#include "ClickableImage.h"
-#include "Fonts.h"
-#include "Painting.h"
-#include "TextReplace.h"
-#include "Twips.h"
+#include "core/BatchJob.h"
+#include "core/TextReplace.h"
+#include "ui/BlockField.h"
+#include "ui/ClickableImage.h"
+#include "ui/Fonts.h"
+#include "ui/Painting.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

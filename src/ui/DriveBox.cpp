@@ -1,8 +1,8 @@
-#include "DriveBox.h"
+#include "ui/DriveBox.h"
 
-#include "Drives.h"
-#include "FolderList.h"
-#include "Paths.h"
+#include "core/Paths.h"
+#include "platform/Drives.h"
+#include "ui/FolderList.h"
 
 #include <QDir>
 #include <QSignalBlocker>

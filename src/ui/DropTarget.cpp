@@ -1,6 +1,6 @@
-#include "DropTarget.h"
+#include "ui/DropTarget.h"
 
-#include "FolderFiles.h"
+#include "ui/FolderFiles.h"
 
 #include <QDropEvent>
 #include <QFileInfo>

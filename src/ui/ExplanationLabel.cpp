@@ -1,6 +1,6 @@
-#include "ExplanationLabel.h"
+#include "ui/ExplanationLabel.h"
 
-#include "Twips.h"
+#include "ui/Twips.h"
 
 #include <QEvent>
 

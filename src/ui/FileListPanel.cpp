@@ -1,16 +1,16 @@
-#include "FileListPanel.h"
+#include "ui/FileListPanel.h"
 
-#include "BatchJob.h"
-#include "ClickableImage.h"
-#include "DropTarget.h"
-#include "FileList.h"
-#include "Fonts.h"
-#include "ListText.h"
-#include "MenuPanel.h"
-#include "MessageBox.h"
-#include "NameRules.h"
-#include "Painting.h"
-#include "Twips.h"
+#include "core/BatchJob.h"
+#include "filelist/FileList.h"
+#include "filelist/ListText.h"
+#include "filelist/NameRules.h"
+#include "ui/ClickableImage.h"
+#include "ui/DropTarget.h"
+#include "ui/Fonts.h"
+#include "ui/MenuPanel.h"
+#include "ui/MessageBox.h"
+#include "ui/Painting.h"
+#include "ui/Twips.h"
 
 #include <QClipboard>
 #include <QDir>

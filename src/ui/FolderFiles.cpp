@@ -1,7 +1,7 @@
-#include "FolderFiles.h"
+#include "ui/FolderFiles.h"
 
-#include "Drives.h"
-#include "NameFilter.h"
+#include "filelist/NameFilter.h"
+#include "platform/Drives.h"
 
 #include <QDir>
 

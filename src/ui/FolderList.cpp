@@ -1,8 +1,8 @@
-#include "FolderList.h"
+#include "ui/FolderList.h"
 
-#include "Drives.h"
-#include "Paths.h"
-#include "Twips.h"
+#include "core/Paths.h"
+#include "platform/Drives.h"
+#include "ui/Twips.h"
 
 #include <QDir>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
-#include "HelpWindow.h"
+#include "ui/HelpWindow.h"
 
-#include "EscapeKey.h"
-#include "Fonts.h"
-#include "Painting.h"
-#include "Shell.h"
-#include "Twips.h"
+#include "platform/Shell.h"
+#include "ui/EscapeKey.h"
+#include "ui/Fonts.h"
+#include "ui/Painting.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>

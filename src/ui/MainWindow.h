@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BatchJob.h"
-#include "SettingsStore.h"
+#include "core/BatchJob.h"
+#include "platform/SettingsStore.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,20 +1,20 @@
-#include "MapkeyWindow.h"
+#include "ui/MapkeyWindow.h"
 
-#include "EscapeKey.h"
-#include "Fonts.h"
-#include "MapkeyDefinitions.h"
-#include "Twips.h"
+#include "core/MapkeyDefinitions.h"
+#include "ui/EscapeKey.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFrame>
-#include <QMenu>
-#include <QStandardItemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QStandardItemModel>
 
 namespace kettwerk::ui {
 
@@ -77,10 +77,10 @@ void MapkeyWindow::offerNames(const MapkeyDefinitions& definitions)
     m_offered = new QStandardItemModel(this);
     for (const QString& name : definitions.names()) {
         const Definition* definition = definitions.find(name);
-        auto* item = new QStandardItem(definition->description.isEmpty()
-                                           ? name
-                                           : name + QStringLiteral("  –  ") +
-                                                 definition->description);
+        auto* item =
+            new QStandardItem(definition->description.isEmpty()
+                                  ? name
+                                  : name + QStringLiteral("  –  ") + definition->description);
         item->setData(name, kNameRole);
         m_offered->appendRow(item);
     }

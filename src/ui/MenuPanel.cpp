@@ -1,10 +1,10 @@
-#include "MenuPanel.h"
+#include "ui/MenuPanel.h"
 
-#include "ClickableImage.h"
-#include "Fonts.h"
-#include "Painting.h"
-#include "Twips.h"
-#include "WrapButton.h"
+#include "ui/ClickableImage.h"
+#include "ui/Fonts.h"
+#include "ui/Painting.h"
+#include "ui/Twips.h"
+#include "ui/WrapButton.h"
 
 #include <QPainter>
 #include <QPushButton>

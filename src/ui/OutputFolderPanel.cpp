@@ -1,10 +1,10 @@
-#include "OutputFolderPanel.h"
+#include "ui/OutputFolderPanel.h"
 
-#include "DriveBox.h"
-#include "Drives.h"
-#include "FolderList.h"
-#include "Paths.h"
-#include "Twips.h"
+#include "core/Paths.h"
+#include "platform/Drives.h"
+#include "ui/DriveBox.h"
+#include "ui/FolderList.h"
+#include "ui/Twips.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
-#include "Sound.h"
+#include "ui/Sound.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>

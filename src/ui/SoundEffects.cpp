@@ -1,4 +1,4 @@
-#include "Sound.h"
+#include "ui/Sound.h"
 
 #include <QApplication>
 #include <QAudioDevice>

@@ -1,6 +1,6 @@
-#include "BatchCheck.h"
-#include "Files.h"
-#include "Rows.h"
+#include "core/BatchCheck.h"
+#include "support/Files.h"
+#include "support/Rows.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
-#include "FileList.h"
-#include "ListText.h"
-#include "MarkStore.h"
-#include "NameFilter.h"
-#include "NameRules.h"
-#include "Rows.h"
+#include "filelist/FileList.h"
+#include "filelist/ListText.h"
+#include "filelist/MarkStore.h"
+#include "filelist/NameFilter.h"
+#include "filelist/NameRules.h"
+#include "support/Rows.h"
 
 #include <QSignalSpy>
 #include <QStringListModel>

@@ -1,5 +1,5 @@
-#include "SettingsStore.h"
-#include "Shell.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
 
 #include <QScopeGuard>
 #include <QSettings>
@@ -34,7 +34,8 @@ private Q_SLOTS:
         const QString group = u"HKEY_CURRENT_USER\\Software\\Kettwerk-Tests"_s;
         const QString key = QUuid::createUuid().toString(QUuid::Id128);
         const QString root = group + u'\\' + key;
-        const auto removeKey = qScopeGuard([&] { QSettings(group, QSettings::NativeFormat).remove(key); });
+        const auto removeKey =
+            qScopeGuard([&] { QSettings(group, QSettings::NativeFormat).remove(key); });
 #else
         const QString root = folder.filePath(u"Kettwerk.ini"_s);
 #endif
@@ -43,7 +44,8 @@ private Q_SLOTS:
         qputenv("KETTWERK_SETTINGS_ROOT", root.toUtf8());
         {
             platform::SettingsStore store;
-            QVERIFY2(store.location().contains(root.section(u'\\', -1)), qPrintable(store.location()));
+            QVERIFY2(store.location().contains(root.section(u'\\', -1)),
+                     qPrintable(store.location()));
             store.set(u"txt_individ"_s, value);
             QString error;
             QVERIFY2(store.sync(&error), qPrintable(error));

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ExpectedBatch.h"
-#include "FileList.h"
-#include "Files.h"
-#include "MainWindow.h"
-#include "SettingsKeys.h"
-#include "Substitutes.h"
-#include "TestEnvironment.h"
-#include "WidgetLookup.h"
+#include "core/SettingsKeys.h"
+#include "filelist/FileList.h"
+#include "support/ExpectedBatch.h"
+#include "support/Files.h"
+#include "support/Substitutes.h"
+#include "support/TestEnvironment.h"
+#include "support/WidgetLookup.h"
+#include "ui/MainWindow.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Drives.h"
-#include "MessageBox.h"
-#include "Shell.h"
-#include "Sound.h"
+#include "platform/Drives.h"
+#include "platform/Shell.h"
+#include "ui/MessageBox.h"
+#include "ui/Sound.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,9 +26,15 @@ public:
         settings.clear();
         settings.sync();
     }
-    QString folder() const { return m_dir.path(); }
+    QString folder() const
+    {
+        return m_dir.path();
+    }
     // Where the program keeps its values.
-    QString file() const { return m_dir.filePath(QStringLiteral("Kettwerk/Kettwerk.ini")); }
+    QString file() const
+    {
+        return m_dir.filePath(QStringLiteral("Kettwerk/Kettwerk.ini"));
+    }
 
 private:
     QTemporaryDir m_dir;

@@ -1,13 +1,13 @@
-#include "BrowserPanel.h"
-#include "DriveBox.h"
-#include "Drives.h"
-#include "FakeDrives.h"
-#include "Files.h"
-#include "FolderFiles.h"
-#include "FolderList.h"
-#include "OutputFolderPanel.h"
-#include "Substitutes.h"
-#include "WidgetLookup.h"
+#include "platform/Drives.h"
+#include "support/FakeDrives.h"
+#include "support/Files.h"
+#include "support/Substitutes.h"
+#include "support/WidgetLookup.h"
+#include "ui/BrowserPanel.h"
+#include "ui/DriveBox.h"
+#include "ui/FolderFiles.h"
+#include "ui/FolderList.h"
+#include "ui/OutputFolderPanel.h"
 
 #include <QComboBox>
 #include <QLineEdit>

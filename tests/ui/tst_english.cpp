@@ -1,8 +1,8 @@
-#include "DriveBox.h"
-#include "FolderList.h"
-#include "Language.h"
-#include "MainWindowFixture.h"
-#include "Templates.h"
+#include "core/Language.h"
+#include "core/Templates.h"
+#include "support/MainWindowFixture.h"
+#include "ui/DriveBox.h"
+#include "ui/FolderList.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,14 +1,14 @@
-#include "ClickableImage.h"
-#include "CompletionWindow.h"
-#include "FileList.h"
-#include "HelpWindow.h"
-#include "MainWindow.h"
-#include "MapkeyDefinitions.h"
-#include "MapkeyWindow.h"
-#include "SettingsKeys.h"
-#include "Substitutes.h"
-#include "TestEnvironment.h"
-#include "WrapButton.h"
+#include "core/MapkeyDefinitions.h"
+#include "core/SettingsKeys.h"
+#include "filelist/FileList.h"
+#include "support/Substitutes.h"
+#include "support/TestEnvironment.h"
+#include "ui/ClickableImage.h"
+#include "ui/CompletionWindow.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/MapkeyWindow.h"
+#include "ui/WrapButton.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -259,7 +259,8 @@ private Q_SLOTS:
         // Wine draws MS Sans Serif with a wider font of its own, so the room
         // captions need there says nothing about Windows.
         if (qEnvironmentVariableIsSet("KETTWERK_UNDER_WINE"))
-            problems.removeIf([](const QString& problem) { return problem.startsWith(u"clipped"); });
+            problems.removeIf(
+                [](const QString& problem) { return problem.startsWith(u"clipped"); });
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QVERIFY(layout.size() > 50); // the probe did look
         QCOMPARE(layout, m_reference);

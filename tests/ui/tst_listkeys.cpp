@@ -1,5 +1,5 @@
-#include "MainWindowFixture.h"
-#include "Rows.h"
+#include "support/MainWindowFixture.h"
+#include "support/Rows.h"
 
 #include <QClipboard>
 #include <QComboBox>

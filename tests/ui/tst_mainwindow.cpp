@@ -1,11 +1,11 @@
-#include "BlockField.h"
-#include "FolderList.h"
-#include "HelpWindow.h"
-#include "MainWindowFixture.h"
-#include "Platform.h"
-#include "Rows.h"
-#include "SettingsStore.h"
-#include "Templates.h"
+#include "core/Templates.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+#include "support/MainWindowFixture.h"
+#include "support/Rows.h"
+#include "ui/BlockField.h"
+#include "ui/FolderList.h"
+#include "ui/HelpWindow.h"
 
 #include <QClipboard>
 #include <QCompleter>

@@ -1,7 +1,7 @@
-#include "Platform.h"
+#include "platform/Platform.h"
 
-#include "EightBitCodec.h"
-#include "Shell.h"
+#include "platform/EightBitCodec.h"
+#include "platform/Shell.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,14 +1,14 @@
-#include "Platform.h"
+#include "platform/Platform.h"
 
-#include "EightBitCodec.h"
-#include "Shell.h"
+#include "platform/EightBitCodec.h"
+#include "platform/Shell.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-#include <windows.h>
 #include <mmsystem.h>
 #include <shellapi.h>
+#include <windows.h>
 
 namespace kettwerk::platform {
 namespace {
