@@ -105,6 +105,19 @@ void press(const QString& name)
     named<QAbstractButton>(name).click();
 }
 
+void enterMapkeys(const QString& names)
+{
+    press(QStringLiteral("cmd_mapkey"));
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QStringLiteral("frm_mapkeyneu") && top->isVisible()) {
+            top->findChild<QLineEdit*>(QStringLiteral("txt_mapkeyname"))->setText(names);
+            top->findChild<QAbstractButton*>(QStringLiteral("cmd_mapkeyok"))->click();
+        }
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
+}
+
 void closeCompletionWindows()
 {
     for (QWidget* top : QApplication::topLevelWidgets()) {

@@ -32,6 +32,9 @@ QString workFolder();
 void settle();
 // Clicks the button of that name; its handler runs through clicked().
 void press(const QString& name);
+// Enters `names` in the mapkey window and presses its OK, which composes
+// the batch that the write button writes.
+void enterMapkeys(const QString& names);
 // Closes every open "ok" window that writing doit.pro opened.
 void closeCompletionWindows();
 

@@ -2,6 +2,7 @@
 // repainted window, at 32,767 and at 100,000 entries.
 #include "WindowHarness.h"
 #include "core/BatchJob.h"
+#include "core/BatchRun.h"
 #include "core/SafeWrite.h"
 #include "filelist/FileList.h"
 
@@ -87,7 +88,7 @@ void BM_Compose(benchmark::State& state)
         selectionOf(n);
         settle();
         state.ResumeTiming();
-        if (!job().composeCustomSequence().ok)
+        if (!kettwerk::composeBatch(job()).ok())
             state.SkipWithError("composition refused");
         settle();
     }
@@ -103,7 +104,7 @@ void BM_ComposeAndWrite(benchmark::State& state)
         selectionOf(n);
         settle();
         state.ResumeTiming();
-        job().composeCustomSequence();
+        enterMapkeys(QStringLiteral("ds"));
         press(QStringLiteral("cmd_fcreate"));
         settle();
     }
@@ -116,8 +117,8 @@ void BM_CopyFinishedFile(benchmark::State& state)
     const int n = int(state.range(0));
     closeCompletionWindows();
     selectionOf(n);
-    job().composeCustomSequence();
-    if (!job().writeBatchFile().ok)
+    const kettwerk::Result<kettwerk::ComposedBatch> batch = kettwerk::composeBatch(job());
+    if (!batch.ok() || !kettwerk::writeBatchFile(job(), batch.value()).ok())
         state.SkipWithError("doit.pro not written");
     const QString from = job().batchFilePath();
     const QString to = workFolder() + QStringLiteral("/copy.pro");
@@ -132,7 +133,7 @@ void BM_CopyFinishedFile(benchmark::State& state)
             }
             return true;
         };
-        if (!source.open(QIODevice::ReadOnly) || !kettwerk::writeFileAtomically(to, copy, nullptr))
+        if (!source.open(QIODevice::ReadOnly) || !kettwerk::writeFileAtomically(to, copy).ok())
             state.SkipWithError("copy failed");
     }
     QFile::remove(to);
@@ -208,7 +209,7 @@ void registerWindowBenchmarks()
     registerClick("WriteDoitPro", QStringLiteral("cmd_fcreate"), [](int n) {
         closeCompletionWindows();
         selectionOf(n);
-        job().composeCustomSequence();
+        enterMapkeys(QStringLiteral("ds"));
     });
     for (const auto& [name, run] : {std::pair{"ComposeAndWriteDoitPro", &BM_ComposeAndWrite},
                                     std::pair{"CopyFinishedFile", &BM_CopyFinishedFile}}) {

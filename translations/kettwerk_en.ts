@@ -111,18 +111,8 @@
         <translation>Mapkey names “%1”: %2</translation>
     </message>
     <message>
-        <source>Es wurde noch kein Mapkey erstellt.</source>
-        <translation>No mapkey has been created yet.</translation>
-    </message>
-    <message>
         <source>doit.pro wurde nicht angelegt: diese Angaben würden die Mapkey-Zeilen zerbrechen.</source>
         <translation>doit.pro was not created: these entries would break the mapkey lines.</translation>
-    </message>
-    <message>
-        <source>Die Datei „%1“ wurde nicht geschrieben.
-%2</source>
-        <translation>The file “%1” was not written.
-%2</translation>
     </message>
     <message>
         <source>doit.pro wurde nicht ausgegeben.</source>
@@ -133,6 +123,10 @@
 Grund: %1</source>
         <translation>doit.pro could not be written out.
 Reason: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ wurde nicht geschrieben.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -174,6 +168,10 @@ Reason: %1</translation>
     <message>
         <source>„%1“: nicht lesbar (%2), ihre Mapkeys bleiben ungeprüft</source>
         <translation>“%1”: not readable (%2), its mapkeys remain unchecked</translation>
+    </message>
+    <message>
+        <source>nicht gefunden</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -427,6 +425,10 @@ Exit codes: 0 success, 1 wrong call, no files or an error found by the check,
     <message>
         <source>Datei doit.pro wurde gespeichert !</source>
         <translation>doit.pro has been saved!</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere</source>
+        <translation type="unfinished">… and %1 more</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "cli/BatchOptions.h"
 #include "core/BatchJob.h"
+#include "core/BatchRun.h"
 #include "core/SafeWrite.h"
 #include "filelist/ListText.h"
 #include "filelist/NameRules.h"
@@ -19,39 +20,46 @@ void say(QIODevice& device, const QString& line)
 }
 
 // A list cut short by a read error would make a batch of its first names.
-bool readList(const QString& source, QIODevice& in, QString* text, QString* error)
+Result<QString> readList(const QString& source, QIODevice& in)
 {
-    QByteArray bytes;
-    if (source == QStringLiteral("-")) {
-        QString reason;
-        if (!readToEnd(in, &bytes, &reason)) {
-            *error = QCoreApplication::translate(
-                         "kettwerk::cli::BatchCommand",
-                         "Die Standardeingabe konnte nicht gelesen werden.\nGrund: %1")
-                         .arg(reason);
-            return false;
-        }
-    } else if (!readWholeFile(source, &bytes, error)) {
-        return false;
+    if (source != QStringLiteral("-")) {
+        const Result<QByteArray> read = readWholeFile(source);
+        if (!read.ok())
+            return read.failure();
+        return decodeListFile(read.value());
     }
-    *text = decodeListFile(bytes);
-    return true;
+    const Result<QByteArray> read = readToEnd(in);
+    if (!read.ok()) {
+        return Failure::file(QCoreApplication::translate(
+                                 "kettwerk::cli::BatchCommand",
+                                 "Die Standardeingabe konnte nicht gelesen werden.\nGrund: %1")
+                                 .arg(read.error()));
+    }
+    return decodeListFile(read.value());
 }
 
-// Prints every finding as a line of its own; true when one of them stops
-// the batch.
-bool report(const QList<Finding>& findings, bool strict, QIODevice& device)
+// Prints every finding as a line of its own.
+void report(const QList<Finding>& findings, QIODevice& device)
 {
-    bool stops = false;
     for (const Finding& finding : findings) {
         const bool error = finding.severity == Finding::Error;
         say(device,
             (error ? QCoreApplication::translate("kettwerk::cli::BatchCommand", "Fehler: %1")
                    : QCoreApplication::translate("kettwerk::cli::BatchCommand", "Warnung: %1"))
                 .arg(finding.text));
-        stops = stops || error || strict;
     }
-    return stops;
+}
+
+// The exit code for a failure: what the user gave, or a file.
+int exitCodeFor(const Failure& failure)
+{
+    return failure.kind == FailureKind::BadInput ? kUsageError : kFileError;
+}
+
+int fail(QIODevice& err, const Failure& failure)
+{
+    say(err, failure.message);
+    return exitCodeFor(failure);
 }
 
 } // namespace
@@ -81,29 +89,35 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
     job.setFurtherConfigFiles(job.furtherConfigFiles() + options.configFiles);
 
     if (options.listSource) {
-        QString text;
-        QString error;
-        if (!readList(*options.listSource, in, &text, &error)) {
-            say(err, error);
-            return kFileError;
-        }
-        job.setSelection(handOver(listEntries(text)));
+        const Result<QString> text = readList(*options.listSource, in);
+        if (!text.ok())
+            return fail(err, text.failure());
+        job.setSelection(handOver(listEntries(text.value())));
         if (job.selection().isEmpty()) {
             say(err, QCoreApplication::translate("kettwerk::cli::BatchCommand",
                                                  "Bitte Dateien auswählen !"));
             return kUsageError;
         }
-        job.composeCustomSequence();
-        const QList<Finding> findings = job.check();
-        if (options.check)
-            return report(findings, options.strict, out) ? kUsageError : kSuccess;
-        if (report(findings, options.strict, err))
-            return kUsageError;
-        const JobResult result = options.print ? job.printBatch(out) : job.writeBatchFile();
-        if (!result.ok) {
-            say(err, result.error);
-            return result.badInput ? kUsageError : kFileError;
+        const Result<ComposedBatch> batch = composeBatch(job);
+        if (!batch.ok())
+            return fail(err, batch.failure());
+        if (options.check) {
+            const Review review = reviewBatch(job, batch.value(), options.strict);
+            report(review.findings, out);
+            return review.verdict == Verdict::Refused ? kUsageError : kSuccess;
         }
+        RunOptions run;
+        run.strict = options.strict;
+        run.print = options.print ? &out : nullptr;
+        // Warnings are printed and the batch written all the same, unless strict.
+        const Result<RunEnd> ran = runBatch(job, batch.value(), run, [&err](const Review& review) {
+            report(review.findings, err);
+            return true;
+        });
+        if (!ran.ok())
+            return fail(err, ran.failure());
+        if (ran.value() != RunEnd::Written)
+            return kUsageError;
         const QString summary =
             QCoreApplication::translate("kettwerk::cli::BatchCommand", "%n Dateien gewählt.",
                                         nullptr, int(job.selection().size()));
@@ -111,14 +125,12 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
     }
 
     if (options.installAuto) {
-        const ConfigInstallResult result = job.installAutoMapkey();
-        if (!result.ok) {
-            say(err, result.error);
-            return kFileError;
-        }
+        const Result<ConfigInstalled> installed = job.installAutoMapkey();
+        if (!installed.ok())
+            return fail(err, installed.failure());
         // With --print, standard output carries doit.pro alone.
         QIODevice& notices = options.print ? err : out;
-        if (result.created)
+        if (installed.value() == ConfigInstalled::Created)
             say(notices, configCreatedNotice());
         say(notices, autoMapkeyAddedNotice());
     }

@@ -1,6 +1,8 @@
 #include "core/BatchCheck.h"
 
 #include "core/MapkeyDefinitions.h"
+#include "core/MapkeyNames.h"
+#include "core/VisibleText.h"
 #include "platform/EightBitCodec.h"
 #include "platform/Platform.h"
 
@@ -32,24 +34,9 @@ const QStringList kKnownTypes = {
     QStringLiteral("drw"), QStringLiteral("prt"), QStringLiteral("asm"), QStringLiteral("frm"),
     QStringLiteral("sec"), QStringLiteral("lay"), QStringLiteral("mfg")};
 
-// The text as it can stand on one line: invisible characters as their code.
-QString shown(QStringView text)
-{
-    QString visible;
-    visible.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
-            visible +=
-                QStringLiteral("<U+%1>").arg(uint(c.unicode()), 4, 16, QChar(u'0')).toUpper();
-        else
-            visible += c;
-    }
-    return visible;
-}
-
 QString quoted(QStringView text)
 {
-    return QCoreApplication::translate("kettwerk::BatchCheck", "„%1“").arg(shown(text));
+    return QCoreApplication::translate("kettwerk::BatchCheck", "„%1“").arg(visibleText(text));
 }
 
 // "„a“", "„a“ und „b“", "„a“, „b“ und „c“".
@@ -140,7 +127,7 @@ void checkEntry(const QString& entry, qsizetype index, const platform::EightBitC
 
 QString chain(const QStringList& names)
 {
-    return shown(names.join(QStringLiteral(" → ")));
+    return visibleText(names.join(QStringLiteral(" → ")));
 }
 
 // Follows the calls inside the definitions once for the whole check: each
@@ -350,18 +337,6 @@ void CallWalk::checkEnteredName(const QString& name)
 
 } // namespace
 
-QStringList splitMapkeyNames(const QString& mapkeyNames)
-{
-    // The template puts a "%" before the text, so the first name is called too.
-    const QString items = u'%' + mapkeyNames;
-    QStringList names;
-    for (const QStringView item : QStringView(items).tokenize(u';')) {
-        if (item.size() > 1 && item.front() == u'%')
-            names.append(item.mid(1).toString());
-    }
-    return names;
-}
-
 QList<Finding> checkBatch(const QStringList& selection, const QString& mapkeyNames,
                           const MapkeyDefinitions& definitions, const QStringList& searchedFiles)
 {
@@ -397,6 +372,11 @@ QList<Finding> checkBatch(const QStringList& selection, const QString& mapkeyNam
         }
     }
     return findings;
+}
+
+QList<Finding> checkFileNames(const QStringList& selection)
+{
+    return checkBatch(selection, QString(), MapkeyDefinitions(), {});
 }
 
 } // namespace kettwerk

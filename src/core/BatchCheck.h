@@ -18,20 +18,17 @@ struct Finding
     qsizetype entry = -1; // index into the selection when it concerns one file
 };
 
-// The names of the user's mapkeys in the text entered for the template: the
-// first name, then ";%" before every further one. An empty item (as the
-// last one of "+;%bb;%00;") is an Enter, not a mapkey, and so is left out;
-// so is an item without "%", which Pro/ENGINEER takes as keys, not a call.
-QStringList splitMapkeyNames(const QString& mapkeyNames);
-
 // The findings for a batch that opens every name of `selection` (already
 // reduced to bare name and type suffix) and runs the mapkeys named in
 // `mapkeyNames` on it. `definitions` holds what `searchedFiles` define; the
 // files are named when a mapkey is missing. Mapkey findings come first, then
 // the file findings in the order of the selection. Backquotes, control
-// characters and characters outside the code page are left to the batch job,
+// characters and characters outside the code page are left to the run,
 // which refuses them.
 QList<Finding> checkBatch(const QStringList& selection, const QString& mapkeyNames,
                           const MapkeyDefinitions& definitions, const QStringList& searchedFiles);
+
+// The findings about the file names alone, which need no config.pro.
+QList<Finding> checkFileNames(const QStringList& selection);
 
 } // namespace kettwerk

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "core/BatchCheck.h"
 #include "core/BatchText.h"
 #include "core/ConfigInstaller.h"
+#include "core/MapkeyDefinitions.h"
+#include "platform/Result.h"
 
-#include <QObject>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
-
-class QIODevice;
 
 namespace kettwerk {
 
@@ -18,39 +15,30 @@ namespace platform {
 class SettingsStore;
 }
 
-struct JobResult
+// One batch from a list of files to doit.pro, as the window and
+// kettwerk-batch both hold it: the selection, the mapkey names, the blocks a
+// batch is made of, the working folder and the further config.pro files.
+// Plain values; the run (core/BatchRun.h) composes, checks and writes from
+// them.
+class BatchJob
 {
-    bool ok = true;
-    QString error; // names the path and the reason; empty when ok
-    // The failure lies in what the user gave (names that would break the
-    // mapkey text), not in a file.
-    bool badInput = false;
-
-    static JobResult failure(QString message) { return {false, std::move(message), false}; }
-};
-
-// One batch from a list of files to doit.pro: what the window and
-// kettwerk-batch both work on. It holds the selection, the mapkey names, the
-// blocks a batch is made of and the working folder; it alone composes,
-// encodes and writes doit.pro and installs the mapkey auto into config.pro.
-class BatchJob : public QObject
-{
-    Q_OBJECT
+    Q_DECLARE_TR_FUNCTIONS(kettwerk::BatchJob)
 
 public:
-    explicit BatchJob(QObject* parent = nullptr);
+    BatchJob();
 
-    // The values a run starts with: working folder, function block and mapkey
-    // names as stored, each with its default. The working folder's default is
-    // Pro/ENGINEER's usual folder for this user when it exists, else the
-    // program's own folder.
+    // The values a run starts with: working folder, function block, mapkey
+    // names and further config.pro files as stored, each with its default.
+    // The working folder's default is Pro/ENGINEER's usual folder for this
+    // user when it exists, else the system's fallback.
     void restore(const platform::SettingsStore& settings);
-    // Stores the three values; false with a message naming the store
-    // when it cannot be written.
-    JobResult store(platform::SettingsStore& settings) const;
+    // Stores the working folder, the function block, the mapkey names and
+    // the further config.pro files; fails naming the store when it cannot
+    // be written.
+    Result<> store(platform::SettingsStore& settings) const;
     // Stores what the user entered in the mapkey window (the names and the
     // further config.pro files), as its OK does.
-    JobResult storeMapkeyNames(platform::SettingsStore& settings) const;
+    Result<> storeMapkeyNames(platform::SettingsStore& settings) const;
 
     // The names Pro/ENGINEER opens, as a hand-over or a list file gave them.
     const QStringList& selection() const { return m_selection; }
@@ -63,7 +51,7 @@ public:
 
     // doit.pro is written into this folder and config.pro lies in it.
     const QString& workingFolder() const { return m_workingFolder; }
-    void setWorkingFolder(const QString& folder);
+    void setWorkingFolder(const QString& folder) { m_workingFolder = folder; }
 
     const BatchFrame& frame() const { return m_frame; }
     void setFrame(const BatchFrame& frame) { m_frame = frame; }
@@ -73,62 +61,31 @@ public:
     // The function block that runs the user's mapkeys on each file.
     QString customFunctionBlock() const;
 
-    // Composes doit.pro for the selection with the user's mapkeys, or with
-    // `functionBlock`. Refused while the open step is too short to be joined.
-    JobResult composeCustomSequence();
-    JobResult compose(const QString& functionBlock);
-    // The last composition; empty before the first.
-    const std::optional<ComposedBatch>& batch() const { return m_batch; }
-
-    QString batchFilePath() const;
-    // Replaces doit.pro in the working folder with the last composition.
-    JobResult writeBatchFile() const;
-    // Writes the last composition to `out` instead, such as standard output.
-    JobResult printBatch(QIODevice& out) const;
-
-    QString configFilePath() const;
-    ConfigInstallResult installAutoMapkey() const;
-
     // Further config.pro files that define the user's mapkeys, besides the
     // one of the working folder and the one in the home folder.
     const QStringList& furtherConfigFiles() const { return m_furtherConfigFiles; }
     void setFurtherConfigFiles(const QStringList& files) { m_furtherConfigFiles = files; }
-    // Every file the check looks in, and what they define. Unreadable
-    // files are named in `warnings`.
+    // Every file the check looks in, and what they define. Unreadable files,
+    // and further files that are gone, are named in `warnings`.
     QStringList lookupFiles() const;
     MapkeyDefinitions readDefinitions(QStringList* warnings) const;
-    // What could go wrong in Pro/ENGINEER with the last composition: its
-    // file names, the mapkeys and what they call. Names that would break
-    // doit.pro itself are errors here too.
-    QList<Finding> check() const;
-    // The findings about the file names alone, which need no config.pro.
-    static QList<Finding> checkFileNames(const QStringList& selection);
 
-    // Each selected name and the mapkey names that would break doit.pro: a
-    // backquote ends a file name's quotes early, a control character (a line
-    // break above all) would put lines of its own into the file. One line
-    // each, naming the text and the character; empty when all is well.
-    QStringList unsafeText() const;
+    QString batchFilePath() const;
+    QString configFilePath() const;
+    // Appends the mapkey auto to the config.pro of the working folder.
+    Result<ConfigInstalled> installAutoMapkey() const;
 
-Q_SIGNALS:
-    void workingFolderChanged(const QString& folder);
+    // An empty working folder would put the file at the root of the drive,
+    // or config.pro beside the program: nowhere the user meant.
+    static Failure noWorkingFolder(const QString& fileName);
 
 private:
-    // Why the last composition may not be written at all: there is none, or
-    // it holds text that would break doit.pro.
-    JobResult refusal() const;
-
     QStringList m_selection;
     QString m_mapkeyNames;
     QString m_workingFolder;
     BatchFrame m_frame;
     QString m_functionBlock;
-    QString m_customSequenceTemplate;
     QStringList m_furtherConfigFiles;
-    std::optional<ComposedBatch> m_batch;
-    // What the last composition was made of, for the check before writing.
-    QStringList m_composedSelection;
-    QString m_composedMapkeyNames;
 };
 
 } // namespace kettwerk

@@ -29,7 +29,9 @@ BatchFrame BatchFrame::stored()
 }
 
 ComposedBatch::ComposedBatch(const BatchFrame& frame, const QStringList& selection,
-                             const QString& functionBlock, const platform::EightBitCodec& codec)
+                             const QString& functionBlock, const QString& mapkeyNames,
+                             const platform::EightBitCodec& codec)
+    : m_selection(selection), m_mapkeyNames(mapkeyNames)
 {
     Q_ASSERT(frame.openStep.size() >= 2);
     QByteArray encoded;

@@ -38,9 +38,16 @@ class ComposedBatch
 {
 public:
     ComposedBatch() = default;
-    // The open step must have at least two characters.
+    // The open step must have at least two characters. `mapkeyNames` are the
+    // user's names that `functionBlock` was filled with, empty for a block
+    // given whole; the check before writing looks them up.
     ComposedBatch(const BatchFrame& frame, const QStringList& selection,
-                  const QString& functionBlock, const platform::EightBitCodec& codec);
+                  const QString& functionBlock, const QString& mapkeyNames,
+                  const platform::EightBitCodec& codec);
+
+    // What the batch was composed of.
+    const QStringList& selection() const { return m_selection; }
+    const QString& mapkeyNames() const { return m_mapkeyNames; }
 
     // Empty when every character has a byte in the code page. Otherwise it
     // names the first selected file that holds one without (or the character
@@ -54,6 +61,8 @@ public:
     QByteArray bytes() const;
 
 private:
+    QStringList m_selection;
+    QString m_mapkeyNames;
     QByteArray m_header;
     QByteArray m_openStep;
     QByteArray m_functionBlock;

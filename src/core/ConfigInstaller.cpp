@@ -1,8 +1,10 @@
 #include "core/ConfigInstaller.h"
 
+#include "core/Lines.h"
 #include "core/Paths.h"
 #include "core/SafeWrite.h"
 #include "core/Templates.h"
+#include "platform/FileSystem.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,13 +14,6 @@ namespace kettwerk {
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
-
-ConfigInstallResult failure(QString message)
-{
-    ConfigInstallResult result;
-    result.error = std::move(message);
-    return result;
-}
 
 } // namespace
 
@@ -36,18 +31,7 @@ QString autoMapkeyAddedNotice()
 
 void appendLinesWithCrLf(QByteArrayView bytes, QByteArray& out)
 {
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        out.append(bytes.sliced(start, i - start)).append(kLineEnd);
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size())
-        out.append(bytes.sliced(start)).append(kLineEnd);
+    forEachLine(bytes, [&out](QByteArrayView line, bool) { out.append(line).append(kLineEnd); });
 }
 
 QString configFilePath(const QString& workingFolder, const QString& programFolder, QChar separator)
@@ -58,26 +42,27 @@ QString configFilePath(const QString& workingFolder, const QString& programFolde
     return joinFolderAndName(workingFolder, name, separator);
 }
 
-ConfigInstallResult installAutoMapkey(const QString& path)
+Result<ConfigInstalled> installAutoMapkey(const QString& path)
 {
     // Another installation between this one's reading and writing would
     // lose its block.
     FileLock lock(path);
-    QString error;
-    if (!lock.acquire(&error))
-        return failure(error);
+    if (Result<> locked = lock.acquire(); !locked.ok())
+        return locked.failure();
 
     QByteArray earlier;
-    const bool existed = isExistingFile(path);
+    const bool existed = platform::isExistingFile(path);
     if (existed) {
-        if (!readWholeFile(path, &earlier, &error))
-            return failure(error);
+        Result<QByteArray> read = readWholeFile(path);
+        if (!read.ok())
+            return read.failure();
+        earlier = std::move(read.value());
     } else {
         // A pipe or device is no config.pro; replacing it by a regular file
         // would destroy what the user set up there.
         const QFileInfo info(path);
         if (info.exists() && !info.isDir())
-            return failure(readFailureMessage(
+            return Failure::file(readFailureMessage(
                 path, QCoreApplication::translate("kettwerk::ConfigInstaller",
                                                   "Der Pfad ist keine gewöhnliche Datei.")));
     }
@@ -90,12 +75,9 @@ ConfigInstallResult installAutoMapkey(const QString& path)
 
     // One write of the whole result: the file is either the old one or the
     // finished one, never empty or half written.
-    ConfigInstallResult result;
-    if (!writeFileAtomically(path, bytes, &result.error))
-        return result;
-    result.ok = true;
-    result.created = !existed;
-    return result;
+    if (Result<> written = writeFileAtomically(path, bytes); !written.ok())
+        return written.failure();
+    return existed ? ConfigInstalled::Appended : ConfigInstalled::Created;
 }
 
 } // namespace kettwerk

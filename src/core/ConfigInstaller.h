@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QChar>
@@ -18,17 +20,15 @@ QString autoMapkeyAddedNotice();
 // beside the program.
 QString configFilePath(const QString& workingFolder, const QString& programFolder, QChar separator);
 
-// Copies every line of `bytes` to `out` with CR LF after it. A line ends at
-// CR LF, a lone CR or a lone LF, since config.pro files pass through editors
-// of every system; a last line without a line end still counts as a line.
-// The bytes of each line are copied as they are, whatever their encoding.
+// Copies every line of `bytes` to `out` with CR LF after it: config.pro files
+// pass through editors of every system, and a last line without a line end
+// still counts as a line. The bytes of each line are copied as they are,
+// whatever their encoding.
 void appendLinesWithCrLf(QByteArrayView bytes, QByteArray& out);
 
-struct ConfigInstallResult
-{
-    bool ok = false;
-    bool created = false; // config.pro was missing and has been made
-    QString error;        // names the path and the reason; empty when ok
+enum class ConfigInstalled {
+    Appended, // to the config.pro that was there
+    Created,  // config.pro was missing and has been made
 };
 
 // Appends the auto mapkey block to config.pro at `path`, creating the file
@@ -36,6 +36,6 @@ struct ConfigInstallResult
 // their encoding, and each is written back with CR LF. The block is appended
 // at every call, even when the file already holds it. On failure config.pro
 // keeps its exact bytes and nothing else appears in its folder.
-ConfigInstallResult installAutoMapkey(const QString& path);
+Result<ConfigInstalled> installAutoMapkey(const QString& path);
 
 } // namespace kettwerk

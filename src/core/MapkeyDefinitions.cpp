@@ -1,6 +1,7 @@
 #include "core/MapkeyDefinitions.h"
 
 #include "core/ConfigInstaller.h"
+#include "core/Lines.h"
 #include "core/Paths.h"
 #include "core/SafeWrite.h"
 #include "platform/EightBitCodec.h"
@@ -81,19 +82,24 @@ void readItems(QStringView text, Definition& definition)
 
 } // namespace
 
-void MapkeyDefinitions::addFile(const QString& path, QStringList* warnings)
+void MapkeyDefinitions::addFile(const QString& path, bool named, QStringList* warnings)
 {
     const QFileInfo info(path);
-    if (!info.exists())
-        return;
     QString reason;
     QByteArray bytes;
-    if (info.isFile()) {
+    if (!info.exists()) {
+        if (!named)
+            return;
+        reason = QCoreApplication::translate("kettwerk::MapkeyDefinitions", "nicht gefunden");
+    } else if (info.isFile()) {
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            readToEnd(file, &bytes, &reason);
-        else
+        if (!file.open(QIODevice::ReadOnly)) {
             reason = failureReason(file);
+        } else if (Result<QByteArray> read = readToEnd(file); read.ok()) {
+            bytes = std::move(read.value());
+        } else {
+            reason = read.error();
+        }
     } else {
         // A folder or a device would either fail late or never end.
         reason =
@@ -126,39 +132,31 @@ void MapkeyDefinitions::addText(QByteArrayView bytes, const QString& source)
         }
     };
 
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n')
-            ++end;
-        const QStringView line = withoutLeadingBlanks(QStringView(text).mid(start, end - start));
-        start = end + 1;
-        if (end + 1 < text.size() && text.at(end) == u'\r' && text.at(end + 1) == u'\n')
-            ++start;
-
+    forEachLine(QStringView(text), [&](QStringView wholeLine, bool) {
+        const QStringView line = withoutLeadingBlanks(wholeLine);
         // Comments and empty lines may stand between a definition's lines.
         if (line.isEmpty() || line.front() == u'!')
-            continue;
+            return;
         if (const auto rest = behind(line, u"mapkey(continued)")) {
             if (open)
                 joined += lineItems(*rest);
-            continue;
+            return;
         }
         finish();
         const auto rest = behind(line, u"mapkey");
         if (!rest || rest->isEmpty() || !isBlank(rest->front()))
-            continue; // another option
+            return; // another option
         const QStringView nameAndItems = withoutLeadingBlanks(*rest);
         qsizetype nameEnd = 0;
         while (nameEnd < nameAndItems.size() && !isBlank(nameAndItems.at(nameEnd)))
             ++nameEnd;
         if (nameEnd == 0)
-            continue;
+            return;
         open.emplace();
         open->name = nameAndItems.left(nameEnd).toString();
         open->source = source;
         joined = lineItems(nameAndItems.mid(nameEnd)).toString();
-    }
+    });
     finish();
 }
 
@@ -211,9 +209,8 @@ QStringList mapkeyLookupFiles(const QString& workingFolder, const QStringList& f
     QSet<QString> seen;
     for (const QString& file : candidates) {
         QString key = QDir::cleanPath(QDir::fromNativeSeparators(file));
-#ifdef Q_OS_WIN
-        key = key.toCaseFolded(); // one file, however its name is spelt
-#endif
+        if (platform::fileNamesIgnoreCase())
+            key = key.toCaseFolded(); // one file, however its name is spelt
         if (!file.isEmpty() && !seen.contains(key)) {
             seen.insert(key);
             files.append(file);

@@ -34,11 +34,12 @@ struct Definition
 class MapkeyDefinitions
 {
 public:
-    // Reads the file at `path`. A missing file is skipped without a word,
-    // since most home folders have no config.pro. A path that exists but
-    // cannot be read (a folder, no permission, a read error) adds one line
-    // naming it to `warnings` and leaves the definitions as they were.
-    void addFile(const QString& path, QStringList* warnings);
+    // Reads the file at `path`. A path that exists but cannot be read (a
+    // folder, no permission, a read error) adds one line naming it to
+    // `warnings` and leaves the definitions as they were. A missing file
+    // does so only when the user `named` it; most home folders have no
+    // config.pro, and that needs no word.
+    void addFile(const QString& path, bool named, QStringList* warnings);
     // Reads `bytes` as the content of a config.pro; `source` is noted in
     // each definition.
     void addText(QByteArrayView bytes, const QString& source);

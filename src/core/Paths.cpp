@@ -1,7 +1,5 @@
 #include "core/Paths.h"
 
-#include <QFileInfo>
-
 namespace kettwerk {
 
 QString joinFolderAndName(const QString& folder, const QString& name, QChar separator)
@@ -9,16 +7,6 @@ QString joinFolderAndName(const QString& folder, const QString& name, QChar sepa
     if (!folder.isEmpty() && folder.back() == separator)
         return folder + name;
     return folder + separator + name;
-}
-
-bool isExistingFolder(const QString& path)
-{
-    return !path.isEmpty() && QFileInfo(path).isDir();
-}
-
-bool isExistingFile(const QString& path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 } // namespace kettwerk

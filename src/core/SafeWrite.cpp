@@ -84,13 +84,18 @@ Replaced replaceWithNewFile(const QString& target, const ContentProducer& produc
 // beside it first, then it is rewritten where it is and restored on failure.
 bool rewriteInPlace(const QString& target, const ContentProducer& produce, QString* reason)
 {
-    QByteArray before;
     QByteArray after;
     QFile old(target);
-    if (!old.open(QIODevice::ReadOnly) || !readToEnd(old, &before, reason)) {
+    if (!old.open(QIODevice::ReadOnly)) {
         *reason = failureReason(old);
         return false;
     }
+    const Result<QByteArray> read = readToEnd(old);
+    if (!read.ok()) {
+        *reason = read.error();
+        return false;
+    }
+    const QByteArray& before = read.value();
     old.close();
     if (!produceInMemory(produce, &after)) {
         *reason = QCoreApplication::translate("kettwerk::SafeWrite",
@@ -135,41 +140,38 @@ QString failureReason(const QIODevice& device)
                                                                      : said;
 }
 
-bool readToEnd(QIODevice& device, QByteArray* bytes, QString* reason)
+Result<QByteArray> readToEnd(QIODevice& device)
 {
-    bytes->clear();
+    QByteArray bytes;
     char chunk[64 * 1024];
     for (;;) {
         const qint64 got = device.read(chunk, sizeof chunk);
-        if (got < 0) {
-            *reason = failureReason(device);
-            return false;
-        }
+        if (got < 0)
+            return Failure::file(failureReason(device));
         if (got == 0)
-            return true;
-        bytes->append(chunk, got);
+            return bytes;
+        bytes.append(chunk, got);
     }
 }
 
-bool readWholeFile(const QString& path, QByteArray* bytes, QString* error)
+Result<QByteArray> readWholeFile(const QString& path)
 {
     QFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::ReadOnly) || !readToEnd(file, bytes, &reason)) {
-        if (error)
-            *error = readFailureMessage(path, reason.isEmpty() ? file.errorString() : reason);
-        return false;
-    }
-    return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure::file(readFailureMessage(path, file.errorString()));
+    Result<QByteArray> read = readToEnd(file);
+    if (!read.ok())
+        return Failure::file(readFailureMessage(path, read.error()));
+    return read;
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+Result<> writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     return writeFileAtomically(
-        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); }, error);
+        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
 }
 
-bool writeFileAtomically(const QString& path, const ContentProducer& produce, QString* error)
+Result<> writeFileAtomically(const QString& path, const ContentProducer& produce)
 {
     const QString target = resolvedTarget(path);
     const QFileInfo existing(target);
@@ -189,24 +191,22 @@ bool writeFileAtomically(const QString& path, const ContentProducer& produce, QS
         if (replaced == Replaced::KeepsNotOwnership)
             replaced = rewriteInPlace(target, produce, &reason) ? Replaced::Yes : Replaced::No;
         if (replaced == Replaced::Yes)
-            return true;
+            return {};
     }
-    if (error)
-        *error = writeFailureMessage(path, reason);
-    return false;
+    return Failure::file(writeFailureMessage(path, reason));
 }
 
 FileLock::FileLock(const QString& path) : m_path(path) {}
 
 FileLock::~FileLock() = default;
 
-bool FileLock::acquire(QString* error, int timeoutMs)
+Result<> FileLock::acquire(int timeoutMs)
 {
     // Beside the real file, so that every link to it shares the one lock.
     const QString lockPath = resolvedTarget(m_path) + QStringLiteral(".lock");
     m_lock = std::make_unique<QLockFile>(lockPath);
     if (m_lock->tryLock(timeoutMs))
-        return true;
+        return {};
     QString reason;
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QFileInfo(folder).isDir())
@@ -231,10 +231,8 @@ bool FileLock::acquire(QString* error, int timeoutMs)
                          .arg(QDir::toNativeSeparators(lockPath));
             break;
         }
-    if (error)
-        *error = writeFailureMessage(m_path, reason);
     m_lock.reset();
-    return false;
+    return Failure::file(writeFailureMessage(m_path, reason));
 }
 
 QString readFailureMessage(const QString& path, const QString& reason)

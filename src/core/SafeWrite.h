@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,13 +16,12 @@ namespace kettwerk {
 // Why the last read or write on `device` failed, in the system's words.
 QString failureReason(const QIODevice& device);
 
-// Reads `device` until it reports its end. A read that fails partway gives
-// false with the system's reason; what came before is no file's content.
-bool readToEnd(QIODevice& device, QByteArray* bytes, QString* reason);
+// Reads `device` until it reports its end. A read that fails partway fails
+// with the system's reason alone; what came before is no file's content.
+Result<QByteArray> readToEnd(QIODevice& device);
 
-// The whole file at `path`; on failure a message naming the path and
-// the system's reason.
-bool readWholeFile(const QString& path, QByteArray* bytes, QString* error);
+// The whole file at `path`; a failure names the path and the system's reason.
+Result<QByteArray> readWholeFile(const QString& path);
 
 // Replaces the file at `path` with `bytes` so that a failure leaves the
 // earlier file exactly as it was:
@@ -31,14 +32,14 @@ bool readWholeFile(const QString& path, QByteArray* bytes, QString* error);
 //   owner cannot be given to a new file), the old bytes are copied beside it
 //   first and the file is rewritten in place, and put back on any failure.
 // A symbolic link is followed and its target written; the link stays. A
-// read-only file is refused, whoever runs the program. On failure `error`
-// receives a sentence naming the path and the system's reason.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+// read-only file is refused, whoever runs the program. A failure names the
+// path and the system's reason.
+Result<> writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // The same for content that is produced while it is written: `produce` writes
 // it to the device it is given and returns false when a write failed.
 using ContentProducer = std::function<bool(QIODevice& device)>;
-bool writeFileAtomically(const QString& path, const ContentProducer& produce, QString* error);
+Result<> writeFileAtomically(const QString& path, const ContentProducer& produce);
 
 // Keeps other Kettwerk processes from reading and rewriting the same file at
 // the same time: a lock file beside it, held for the lifetime of this object.
@@ -50,8 +51,8 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Waits up to `timeoutMs` for the lock; on failure a message.
-    bool acquire(QString* error, int timeoutMs = 10000);
+    // Waits up to `timeoutMs` for the lock; a failure names the file.
+    Result<> acquire(int timeoutMs = 10000);
 
 private:
     QString m_path;

@@ -6,11 +6,7 @@
 
 namespace kettwerk {
 
-// Splits text into lines. A line ends at CR LF, at a lone CR or at a lone
-// LF, so text from Windows, old Mac and Linux programs alike splits into the
-// lines the user sees; the break itself is not part of the line. A break at
-// the very end does not start another (empty) line, and an empty text has no
-// lines at all.
+// Splits text into lines, as forEachLine cuts them.
 QStringList splitLines(QStringView text);
 
 // The file-list entries that a pasted text or a list file gives: its lines

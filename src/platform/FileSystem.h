@@ -4,6 +4,15 @@
 
 namespace kettwerk::platform {
 
+// True when the path names an existing folder. Any failure to look at the
+// path (missing, drive not ready, empty text) gives false, never an error.
+// A trailing separator is accepted.
+bool isExistingFolder(const QString& path);
+
+// True when `path` names an existing regular file (through a link, too).
+// Anything else, an empty path included, gives false. Looks only.
+bool isExistingFile(const QString& path);
+
 // Who owns a file and who may use it, as far as a rewrite must keep it.
 struct FileOwnership
 {

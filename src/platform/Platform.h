@@ -18,6 +18,15 @@ QString loginName();
 // the separator. It may not exist.
 QString defaultWorkingFolder(const QString& login);
 
+// The working folder of a first run when Pro/ENGINEER's usual folder is
+// missing: somewhere the user may write and will find the file again, never
+// the folder of an installed program.
+QString fallbackWorkingFolder();
+
+// True when the system takes two file names that differ only in case for
+// the same file.
+bool fileNamesIgnoreCase();
+
 // The user's home folder, where Pro/ENGINEER reads the user's own
 // config.pro, in the system's own form and without a trailing separator.
 QString homeFolder();

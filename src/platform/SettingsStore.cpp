@@ -52,18 +52,15 @@ void SettingsStore::set(const QString& key, const QString& value)
     m_settings->setValue(key, value);
 }
 
-bool SettingsStore::sync(QString* error)
+Result<> SettingsStore::sync()
 {
     m_settings->sync();
     if (m_settings->status() == QSettings::NoError)
-        return true;
-    if (error) {
-        *error = QCoreApplication::translate("kettwerk::platform::SettingsStore",
-                                             "Die Einstellungen konnten nicht gespeichert werden: "
-                                             "„%1“.")
-                     .arg(location());
-    }
-    return false;
+        return {};
+    return Failure::file(QCoreApplication::translate("kettwerk::platform::SettingsStore",
+                                                     "Die Einstellungen konnten nicht gespeichert "
+                                                     "werden: „%1“.")
+                             .arg(location()));
 }
 
 QString SettingsStore::location() const

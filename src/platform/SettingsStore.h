@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 
 #include <memory>
@@ -23,10 +25,9 @@ public:
     QString get(const QString& key, const QString& fallback) const;
     void set(const QString& key, const QString& value);
 
-    // Writes what was set to the store at once. False when the store could
-    // not be written (a read-only file or folder, a full disk); `error` then
-    // says where.
-    bool sync(QString* error = nullptr);
+    // Writes what was set to the store at once. Fails when the store could
+    // not be written (a read-only file or folder, a full disk), naming where.
+    Result<> sync();
 
     // Where the values live: a file path, or the registry key.
     QString location() const;

@@ -1,6 +1,7 @@
 #include "ui/BatchSteps.h"
 
 #include "core/BatchJob.h"
+#include "core/BatchRun.h"
 #include "ui/CompletionWindow.h"
 #include "ui/ExplanationLabel.h"
 #include "ui/Explanations.h"
@@ -75,9 +76,8 @@ void BatchSteps::onMapkeyButtonClicked()
             QStringList files = m_job.furtherConfigFiles();
             if (!files.contains(path))
                 m_job.setFurtherConfigFiles(files << path);
-            const JobResult stored = m_job.storeMapkeyNames(m_settings);
-            if (!stored.ok)
-                Q_EMIT settingsNotStored(stored.error);
+            if (const Result<> stored = m_job.storeMapkeyNames(m_settings); !stored.ok())
+                Q_EMIT settingsNotStored(stored.error());
         });
         centreOnScreen(m_mapkeyWindow);
     }
@@ -89,23 +89,23 @@ void BatchSteps::onMapkeyButtonClicked()
 void BatchSteps::onNamesEntered(const QString& names)
 {
     m_job.setMapkeyNames(names);
-    const JobResult stored = m_job.storeMapkeyNames(m_settings);
-    if (!stored.ok)
-        Q_EMIT settingsNotStored(stored.error);
-    showComposed(m_job.composeCustomSequence());
+    if (const Result<> stored = m_job.storeMapkeyNames(m_settings); !stored.ok())
+        Q_EMIT settingsNotStored(stored.error());
+    showComposed(composeBatch(m_job));
 }
 
 bool BatchSteps::compose(const QString& functionBlock)
 {
-    return showComposed(m_job.compose(functionBlock));
+    return showComposed(composeBatch(m_job, functionBlock));
 }
 
-bool BatchSteps::showComposed(const JobResult& result)
+bool BatchSteps::showComposed(Result<ComposedBatch> batch)
 {
-    if (!result.ok) {
-        inform(m_window, result.error);
+    if (!batch.ok()) {
+        inform(m_window, batch.error());
         return false;
     }
+    m_composed = std::move(batch.value());
     m_writeButton->show();
     Q_EMIT composed();
     Q_EMIT statusMessage(tr("Die Datei doit.pro kann nun erzeugt werden. Diese kann in Pro/E als "
@@ -113,39 +113,49 @@ bool BatchSteps::showComposed(const JobResult& result)
     return true;
 }
 
-bool BatchSteps::checkAllowsWriting()
+bool BatchSteps::presentFindings(const Review& review)
 {
-    const QList<Finding> findings = m_job.check();
-    if (findings.isEmpty())
-        return true;
     QStringList errors;
     QStringList warnings;
-    for (const Finding& finding : findings)
+    for (const Finding& finding : review.findings)
         (finding.severity == Finding::Error ? errors : warnings).append(finding.text);
+    // Shortened once, by findings: the question below and the count of what
+    // is left out always show.
+    constexpr qsizetype kMostFindings = 20;
     QStringList lines;
-    if (!errors.isEmpty())
-        lines << tr("Fehler:") << errors;
-    if (!warnings.isEmpty())
-        lines << tr("Warnungen:") << warnings;
-    const QString found = linesForMessageBox(lines.join(u'\n'));
-    if (!errors.isEmpty()) {
-        inform(m_window, tr("doit.pro wurde nicht angelegt.") + u'\n' + found);
+    qsizetype room = kMostFindings;
+    const auto add = [&](const QString& heading, const QStringList& found) {
+        if (found.isEmpty() || room == 0)
+            return;
+        const QStringList shown = found.mid(0, room);
+        lines << heading << shown;
+        room -= shown.size();
+    };
+    add(tr("Fehler:"), errors);
+    add(tr("Warnungen:"), warnings);
+    if (const qsizetype left = errors.size() + warnings.size() - kMostFindings + room; left > 0)
+        lines << tr("… und %1 weitere").arg(left);
+    if (review.verdict == Verdict::Refused) {
+        inform(m_window, tr("doit.pro wurde nicht angelegt.") + u'\n' + lines.join(u'\n'));
         return false;
     }
-    return ask(m_window, found + QStringLiteral("\n\n") + tr("Trotzdem anlegen?"), true);
+    return ask(m_window, lines.join(u'\n') + QStringLiteral("\n\n") + tr("Trotzdem anlegen?"),
+               true);
 }
 
 void BatchSteps::onWriteClicked()
 {
-    // Errors in names that would break doit.pro are said by the write itself.
-    if (m_job.unsafeText().isEmpty() && !checkAllowsWriting())
-        return;
-    const JobResult result = m_job.writeBatchFile();
-    if (!result.ok) {
+    if (!m_composed)
+        return; // the button shows only once a batch is composed
+    const Result<RunEnd> ran = runBatch(
+        m_job, *m_composed, {}, [this](const Review& review) { return presentFindings(review); });
+    if (!ran.ok()) {
         // The button stays, so that the user can put things right and try again.
-        inform(m_window, result.error);
+        inform(m_window, ran.error());
         return;
     }
+    if (ran.value() != RunEnd::Written)
+        return;
     Q_EMIT statusMessage(tr("Datei doit.pro wurde gespeichert !"));
     if (!isLoaded(m_completionWindow)) {
         // "Datei editieren" opens doit.pro in the working folder of that moment.

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "core/BatchText.h"
+#include "platform/Result.h"
+
 #include <QObject>
 #include <QPointer>
+
+#include <optional>
 
 class QGroupBox;
 class QPushButton;
@@ -9,7 +14,7 @@ class QWidget;
 
 namespace kettwerk {
 class BatchJob;
-struct JobResult;
+struct Review;
 } // namespace kettwerk
 namespace kettwerk::platform {
 class SettingsStore;
@@ -56,10 +61,10 @@ private:
     void onMapkeyButtonClicked();
     void onNamesEntered(const QString& names);
     void onWriteClicked();
-    bool showComposed(const JobResult& result);
-    // The check before writing: errors are shown and stop it, warnings are
-    // shown with the question whether to write all the same.
-    bool checkAllowsWriting();
+    bool showComposed(Result<ComposedBatch> batch);
+    // The findings of the check before writing: errors are shown and stop
+    // it, warnings are shown with the question whether to write all the same.
+    bool presentFindings(const Review& review);
 
     BatchJob& m_job;
     platform::SettingsStore& m_settings;
@@ -67,6 +72,8 @@ private:
     QGroupBox* m_mapkeyPanel = nullptr;
     QPushButton* m_mapkeyButton = nullptr;
     QPushButton* m_writeButton = nullptr;
+    // What the write button writes: the last batch composed.
+    std::optional<ComposedBatch> m_composed;
     QPointer<MapkeyWindow> m_mapkeyWindow;
     QPointer<CompletionWindow> m_completionWindow;
 };

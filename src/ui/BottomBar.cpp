@@ -47,13 +47,9 @@ BottomBar::BottomBar(BatchJob& job, QWidget* parent) : QGroupBox(parent), m_job(
     m_exitImage->setToolTip(QStringLiteral("EXIT"));
     placeTwips(m_exitImage, 7200, 600, 480, 480);
 
-    // Typed or set from code, the field is the job's working folder, and the
-    // output folder chooser's choice shows up in the field.
-    connect(m_folderField, &QLineEdit::textChanged, &job, &BatchJob::setWorkingFolder);
-    connect(&job, &BatchJob::workingFolderChanged, m_folderField, [this](const QString& folder) {
-        if (m_folderField->text() != folder)
-            m_folderField->setText(folder);
-    });
+    // Typed or set from code, the field is the job's working folder.
+    connect(m_folderField, &QLineEdit::textChanged, this,
+            [this](const QString& folder) { m_job.setWorkingFolder(folder); });
     connect(m_installAutoButton, &QPushButton::clicked, this, &BottomBar::installAutoClicked);
     connect(m_exitImage, &ClickableImage::clicked, this, &BottomBar::exitClicked);
 }
@@ -61,6 +57,11 @@ BottomBar::BottomBar(BatchJob& job, QWidget* parent) : QGroupBox(parent), m_job(
 QWidget* BottomBar::firstTabStop() const
 {
     return m_folderField;
+}
+
+void BottomBar::showWorkingFolder(const QString& folder)
+{
+    m_folderField->setText(folder);
 }
 
 void BottomBar::setLoginName(const QString& name)

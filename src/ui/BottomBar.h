@@ -26,6 +26,9 @@ public:
 
     BottomBar(BatchJob& job, QWidget* parent);
 
+    // The output folder chooser's choice: the field shows it, and so it
+    // becomes the job's working folder.
+    void showWorkingFolder(const QString& folder);
     void setLoginName(const QString& name);
     // Replaces the whole status line.
     void showStatus(const QString& text);

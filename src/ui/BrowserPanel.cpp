@@ -1,6 +1,6 @@
 #include "ui/BrowserPanel.h"
 
-#include "core/Paths.h"
+#include "platform/FileSystem.h"
 #include "ui/ClickableImage.h"
 #include "ui/DriveBox.h"
 #include "ui/FolderList.h"
@@ -142,7 +142,7 @@ void BrowserPanel::onPathEdited()
 {
     const QString path = m_pathField->text();
     // Anything but an existing folder is a path still being typed.
-    if (!isExistingFolder(path))
+    if (!platform::isExistingFolder(path))
         return;
     m_files.setFolder(path);
     m_folderList->setPath(path);

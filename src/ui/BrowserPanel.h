@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FolderFiles.h"
+#include "filelist/FolderFiles.h"
 
 #include <QFrame>
 

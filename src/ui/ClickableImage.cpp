@@ -40,7 +40,7 @@ void ClickableImage::mouseReleaseEvent(QMouseEvent* event)
 
 void ClickableImage::mouseMoveEvent(QMouseEvent* event)
 {
-    Q_EMIT mouseMoved();
+    // A move over the picture is not one over the bare panel beneath it.
     event->accept();
 }
 

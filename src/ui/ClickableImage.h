@@ -18,7 +18,6 @@ public:
 
 Q_SIGNALS:
     void clicked();
-    void mouseMoved();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -4,6 +4,7 @@
 #include "ui/ClickableImage.h"
 #include "ui/EscapeKey.h"
 #include "ui/Fonts.h"
+#include "ui/MessageBox.h"
 #include "ui/Painting.h"
 #include "ui/Sound.h"
 #include "ui/Twips.h"
@@ -71,8 +72,10 @@ CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidg
 
 void CompletionWindow::editBatchFile()
 {
-    // The result is not looked at: without an associated program nothing opens.
-    platform::Shell::instance().open(m_batchFilePath());
+    // Without an associated program nothing opens; the user learns why.
+    const Result<> opened = platform::Shell::instance().open(m_batchFilePath());
+    if (!opened.ok())
+        inform(parentWidget(), opened.error());
     close();
 }
 

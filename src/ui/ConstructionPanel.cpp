@@ -69,7 +69,8 @@ ConstructionPanel::ConstructionPanel(BatchJob& job, QWidget* parent)
             m_job.setFrame(edited);
         });
     }
-    connect(m_functionBlockField, &BlockField::edited, &job, &BatchJob::setFunctionBlock);
+    connect(m_functionBlockField, &BlockField::edited, this,
+            [this](const QString& block) { m_job.setFunctionBlock(block); });
     // Composition hides the panel; a refused one leaves it open for a fix.
     connect(ok, &QPushButton::clicked, this, &ConstructionPanel::composeRequested);
     connect(cancel, &QPushButton::clicked, this, &QWidget::hide);

@@ -1,7 +1,7 @@
 #include "ui/DriveBox.h"
 
-#include "core/Paths.h"
 #include "platform/Drives.h"
+#include "platform/FileSystem.h"
 #include "ui/FolderList.h"
 
 #include <QDir>
@@ -67,7 +67,7 @@ bool followDrive(DriveBox* driveBox, FolderList* folderList)
 {
     const platform::DriveSource& source = platform::DriveSource::instance();
     const QString drive = driveBox->drive();
-    if (isExistingFolder(source.rootOf(drive)) && source.isReady(drive)) {
+    if (platform::isExistingFolder(source.rootOf(drive)) && source.isReady(drive)) {
         if (!folderList->setPath(source.currentFolder(drive)))
             folderList->setPath(source.rootOf(drive));
         return true;

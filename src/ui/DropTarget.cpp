@@ -1,6 +1,6 @@
 #include "ui/DropTarget.h"
 
-#include "ui/FolderFiles.h"
+#include "filelist/FolderFiles.h"
 
 #include <QDropEvent>
 #include <QFileInfo>

@@ -1,5 +1,6 @@
 #include "ui/FileListPanel.h"
 
+#include "core/BatchCheck.h"
 #include "core/BatchJob.h"
 #include "filelist/FileList.h"
 #include "filelist/ListText.h"
@@ -306,7 +307,7 @@ void FileListPanel::markFindings()
     // The findings concern the reduced names; every marked entry that gave
     // such a name shows them.
     QHash<QString, QString> byName;
-    for (const Finding& finding : BatchJob::checkFileNames(m_job.selection())) {
+    for (const Finding& finding : checkFileNames(m_job.selection())) {
         QString& text = byName[m_job.selection().at(finding.entry)];
         text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + finding.text;
     }

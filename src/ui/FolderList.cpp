@@ -1,7 +1,7 @@
 #include "ui/FolderList.h"
 
-#include "core/Paths.h"
 #include "platform/Drives.h"
+#include "platform/FileSystem.h"
 #include "ui/Twips.h"
 
 #include <QDir>
@@ -55,7 +55,7 @@ FolderList::FolderList(const QString& objectName, QWidget* parent) : QTreeWidget
 
 bool FolderList::setPath(const QString& folder)
 {
-    if (!isExistingFolder(folder))
+    if (!platform::isExistingFolder(folder))
         return false;
     const QString path = platform::fullFolderPath(folder);
     if (path == m_path)

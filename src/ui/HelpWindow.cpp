@@ -1,8 +1,10 @@
 #include "ui/HelpWindow.h"
 
+#include "core/Templates.h"
 #include "platform/Shell.h"
 #include "ui/EscapeKey.h"
 #include "ui/Fonts.h"
+#include "ui/MessageBox.h"
 #include "ui/Painting.h"
 #include "ui/Twips.h"
 
@@ -13,26 +15,6 @@
 
 namespace kettwerk::ui {
 namespace {
-
-// The mapkey auto as the usage text shows it, wrapped for reading. The lines
-// that go into config.pro are the same in every language, and so is this
-// picture of them.
-constexpr const char16_t* kAutoMapkeyLines[] = {
-    u"! ***** Mapkey auto: *****",
-    u"mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit ",
-    u"zu;\\",
-    u"mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\",
-    u"mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\",
-    u"mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\",
-    u"mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate ",
-    u"`preferences` ",
-    u"`Open`;\\",
-    u"mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
-    u"mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
-    u"mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut ",
-    u"`preferences` `InputOpt`;\\",
-    u"mapkey(continued) ~ Activate `preferences` `Close`;%doit;",
-};
 
 QLabel* addLabel(QWidget* parent, const char16_t* name, const QString& text, QRect place)
 {
@@ -92,8 +74,8 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
 
 QString HelpWindow::usageText()
 {
-    // The blanks at the ends of lines 1, 6, 11, 15, 20, 21, 25 and 29 belong
-    // to the text, and the steps really are numbered 1, 2, 3, 5, 4.
+    // The blanks at the ends of some lines belong to the text, and the steps
+    // really are numbered 1, 2, 3, 5, 4.
     QString text =
         tr("Mit dem Kettwerk können mehrere Mapkeys für viele Dateien \n"
            "ausgeführt werden.\n"
@@ -108,8 +90,10 @@ QString HelpWindow::usageText()
            "Der Mapkey auto muß in der config.pro definiert sein. Er kann auch über einen \n"
            "einfachen Klick in diesem Tool in die Konfiguration implementiert werden.");
     text += QStringLiteral("\n\n");
-    for (const char16_t* line : kAutoMapkeyLines)
-        text += QString::fromUtf16(line) + u'\n';
+    // The lines exactly as config.pro receives them, so that they can be
+    // copied from here; the field wraps them for reading.
+    for (const QString& line : templates::autoBlock())
+        text += line + u'\n';
     text += u'\n';
     text += tr("Der Autor übernimmt keine Garantie für die Funktionsweise des Programms \n"
                "oder eventuellen Datenverlust der durch die Verwendung des Programms enstanden "
@@ -138,8 +122,10 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 
 void HelpWindow::openContactMail()
 {
-    // A missing mail program shows nothing; the result is not looked at.
-    platform::Shell::instance().open(QStringLiteral("mailto:") + contactAddress());
+    const Result<> opened =
+        platform::Shell::instance().open(QStringLiteral("mailto:") + contactAddress());
+    if (!opened.ok())
+        inform(this, opened.error());
 }
 
 } // namespace kettwerk::ui

@@ -114,8 +114,8 @@ void MainWindow::connectPanels()
     connect(m_browserPanel, &BrowserPanel::filterChanged, m_fileListPanel,
             &FileListPanel::setFolderFilter);
     connect(m_outputFolderPanel, &OutputFolderPanel::statusMessage, this, &MainWindow::showStatus);
-    connect(m_outputFolderPanel, &OutputFolderPanel::folderChosen, &m_job,
-            &BatchJob::setWorkingFolder);
+    connect(m_outputFolderPanel, &OutputFolderPanel::folderChosen, m_bottomBar,
+            &BottomBar::showWorkingFolder);
     orderTabStops();
 }
 
@@ -155,9 +155,8 @@ void MainWindow::storeAndCloseOthers()
     m_closed = true;
     // A mapkey window that was never opened leaves the stored names as they are.
     m_batchSteps->takeOpenMapkeyNames();
-    const JobResult stored = m_job.store(m_settings);
-    if (!stored.ok)
-        reportSettingsNotStored(stored.error);
+    if (const Result<> stored = m_job.store(m_settings); !stored.ok())
+        reportSettingsNotStored(stored.error());
     m_batchSteps->closeWindows();
     if (isLoaded(m_helpWindow))
         m_helpWindow->close();
@@ -190,12 +189,12 @@ void MainWindow::onInfoImageClicked()
 void MainWindow::onInstallAutoClicked()
 {
     showStatus(tr("Datei lesen..."));
-    const ConfigInstallResult result = m_job.installAutoMapkey();
-    if (!result.ok) {
-        inform(this, result.error);
+    const Result<ConfigInstalled> installed = m_job.installAutoMapkey();
+    if (!installed.ok()) {
+        inform(this, installed.error());
         return;
     }
-    if (result.created)
+    if (installed.value() == ConfigInstalled::Created)
         inform(this, configCreatedNotice());
     inform(this, autoMapkeyAddedNotice());
 }

@@ -95,17 +95,17 @@ void MapkeyWindow::offerNames(const MapkeyDefinitions& definitions)
     m_namesField->installEventFilter(this);
 }
 
-qsizetype MapkeyWindow::currentNameStart() const
+std::optional<NameSpan> MapkeyWindow::nameAtCursor() const
 {
-    const QString before = m_namesField->text().left(m_namesField->cursorPosition());
-    const qsizetype separator = before.lastIndexOf(QStringLiteral(";%"));
-    return separator < 0 ? 0 : separator + 2;
+    return nameSpanAt(m_namesField->text(), m_namesField->cursorPosition());
 }
 
 void MapkeyWindow::onTextEdited()
 {
-    const qsizetype start = currentNameStart();
-    const QString typed = m_namesField->text().mid(start, m_namesField->cursorPosition() - start);
+    const std::optional<NameSpan> name = nameAtCursor();
+    const QString typed =
+        name ? m_namesField->text().mid(name->start, m_namesField->cursorPosition() - name->start)
+             : QString();
     m_completer->setCompletionPrefix(typed);
     if (typed.isEmpty() || m_completer->completionCount() == 0) {
         m_completer->popup()->hide();
@@ -117,14 +117,13 @@ void MapkeyWindow::onTextEdited()
 void MapkeyWindow::onNamePicked(const QString& name)
 {
     // The picked name takes the place of the one being typed, up to the next item.
+    const std::optional<NameSpan> typed = nameAtCursor();
+    if (!typed)
+        return;
     QString text = m_namesField->text();
-    const qsizetype start = currentNameStart();
-    qsizetype end = text.indexOf(u';', start);
-    if (end < 0)
-        end = text.size();
-    text.replace(start, end - start, name);
+    text.replace(typed->start, typed->length, name);
     m_namesField->setText(text);
-    m_namesField->setCursorPosition(int(start + name.size()));
+    m_namesField->setCursorPosition(int(typed->start + name.size()));
 }
 
 bool MapkeyWindow::eventFilter(QObject* watched, QEvent* event)

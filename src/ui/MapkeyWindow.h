@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/MapkeyNames.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class QCompleter;
 class QLineEdit;
@@ -45,8 +49,8 @@ private:
     void onNamePicked(const QString& name);
     void onAddConfigFile();
     void onOkClicked();
-    // Where the name being typed begins.
-    qsizetype currentNameStart() const;
+    // The name being typed, where the cursor stands.
+    std::optional<NameSpan> nameAtCursor() const;
 
     QLineEdit* m_namesField = nullptr;
     QCompleter* m_completer = nullptr;

@@ -47,12 +47,12 @@ QString linesForMessageBox(const QString& text)
 
 void inform(QWidget* parent, const QString& text)
 {
-    MessageBox::instance().inform(parent, linesForMessageBox(text));
+    MessageBox::instance().inform(parent, text);
 }
 
 bool ask(QWidget* parent, const QString& text, bool yesByDefault)
 {
-    return MessageBox::instance().ask(parent, linesForMessageBox(text), yesByDefault);
+    return MessageBox::instance().ask(parent, text, yesByDefault);
 }
 
 MessageBox& MessageBox::system()

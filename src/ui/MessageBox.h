@@ -24,11 +24,7 @@ public:
     static MessageBox& system();
 };
 
-// A message box shows at most about twenty lines; the rest are counted.
-QString linesForMessageBox(const QString& text);
-
-// The notice through whichever message box is installed, cut to what a
-// message box can show.
+// The notice or question through whichever message box is installed.
 void inform(QWidget* parent, const QString& text);
 bool ask(QWidget* parent, const QString& text, bool yesByDefault = true);
 

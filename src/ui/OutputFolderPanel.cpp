@@ -1,7 +1,7 @@
 #include "ui/OutputFolderPanel.h"
 
-#include "core/Paths.h"
 #include "platform/Drives.h"
+#include "platform/FileSystem.h"
 #include "ui/DriveBox.h"
 #include "ui/FolderList.h"
 #include "ui/Twips.h"
@@ -33,7 +33,7 @@ OutputFolderPanel::OutputFolderPanel(QWidget* parent) : QGroupBox(parent)
 
 void OutputFolderPanel::restoreFolder(const QString& folder)
 {
-    if (!isExistingFolder(folder))
+    if (!platform::isExistingFolder(folder))
         return;
     // The drive box only catches up: a change handled as such would move the
     // list on to that drive's current folder, and "ok" would then replace the

@@ -24,9 +24,9 @@ public:
     explicit OutputFolderPanel(QWidget* parent);
 
     // At start: when `folder` exists, the folder list moves there and the
-    // drive box to its drive. A drive other than the one shown is a drive
-    // change, and onDriveChanged then moves the folder list on to that
-    // drive's current folder. A folder that does not exist changes nothing.
+    // drive box only shows its drive, without the move to that drive's
+    // current folder that a drive change makes. A folder that does not exist
+    // changes nothing.
     void restoreFolder(const QString& folder);
 
     // Shows the panel directly above the bar with the geometry `bar`, flush

@@ -175,10 +175,12 @@ private Q_SLOTS:
         MapkeyDefinitions definitions;
         QStringList warnings;
         for (const QString& file : files)
-            definitions.addFile(file, &warnings);
-        QCOMPARE(warnings, QStringList{u"„"_s + folder +
-                                       u"“: nicht lesbar (ist ein Ordner), ihre Mapkeys bleiben "
-                                       u"ungeprüft"_s});
+            definitions.addFile(file, file == folder || file == missing, &warnings);
+        // Only a file the user named is missed out loud.
+        QCOMPARE(warnings, (QStringList{u"„"_s + folder + u"“: nicht lesbar (ist ein Ordner), ihre "
+                                                          u"Mapkeys bleiben ungeprüft"_s,
+                                        u"„"_s + missing + u"“: nicht lesbar (nicht gefunden), "
+                                                           u"ihre Mapkeys bleiben ungeprüft"_s}));
         QCOMPARE(definitions.names(), (QStringList{u"a"_s, u"h"_s}));
         QCOMPARE(definitions.find(u"a")->description, u"Arbeit"_s);
         QCOMPARE(definitions.find(u"a")->source, work);

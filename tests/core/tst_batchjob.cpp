@@ -1,4 +1,5 @@
 #include "core/BatchJob.h"
+#include "core/BatchRun.h"
 #include "core/ConfigInstaller.h"
 #include "core/SafeWrite.h"
 #include "core/SettingsKeys.h"
@@ -35,9 +36,11 @@ namespace {
 
 ComposedBatch composed(const QStringList& selection, const QString& names)
 {
-    const QString block = replaceAll(templates::customSequenceTemplate(),
-                                     QString::fromUtf16(templates::kPlaceholder), names);
-    return ComposedBatch(BatchFrame::stored(), selection, block, platform::Windows1252Codec());
+    BatchJob job;
+    job.setSelection(selection);
+    job.setMapkeyNames(names);
+    return ComposedBatch(BatchFrame::stored(), selection, job.customFunctionBlock(), names,
+                         platform::Windows1252Codec());
 }
 
 // Takes the first chunks of a long batch and then refuses, like a full disk.
@@ -134,14 +137,14 @@ class TestBatchJob : public QObject
     QString file(const QString& name) const { return m_work->filePath(name); }
 
     // Writes doit.pro with the custom sequence for `name` into `folder`.
-    static JobResult write(const QString& folder, const QString& name)
+    static Result<> write(const QString& folder, const QString& name)
     {
         BatchJob job;
         job.setWorkingFolder(folder);
         job.setSelection({name});
-        job.composeCustomSequence();
+        const Result<ComposedBatch> batch = composeBatch(job);
         job.setSelection({u"later.drw"_s}); // composition has already taken the selection
-        return job.writeBatchFile();
+        return writeBatchFile(job, batch.value());
     }
 
 private Q_SLOTS:
@@ -171,7 +174,12 @@ private Q_SLOTS:
         const QString pro = m_home.path() + u"/ProEWildfire2/"_s;
 #endif
         QTest::newRow("first run, folder exists") << true << QVariant() << pro;
-        QTest::newRow("first run, no folder") << false << QVariant() << platform::programFolder();
+#ifdef Q_OS_WIN // the unpacked archive's folder
+        const QString fallback = platform::programFolder();
+#else // never the folder of an installed program, such as /usr/bin
+        const QString fallback = m_home.path();
+#endif
+        QTest::newRow("first run, no folder") << false << QVariant() << fallback;
         QTest::newRow("stored, gone") << true << QVariant(u"/no/such/"_s) << u"/no/such/"_s;
         QTest::newRow("stored empty") << true << QVariant(QString()) << QString();
     }
@@ -201,10 +209,11 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(file));
         BatchJob job;
         platform::SettingsStore store;
-        const JobResult result = job.store(store);
-        QVERIFY(!result.ok);
-        QVERIFY2(result.error.contains(QDir::toNativeSeparators(file)), qPrintable(result.error));
-        QVERIFY(!job.storeMapkeyNames(store).ok);
+        const Result<> result = job.store(store);
+        QVERIFY(!result.ok());
+        QVERIFY2(result.error().contains(QDir::toNativeSeparators(file)),
+                 qPrintable(result.error()));
+        QVERIFY(!job.storeMapkeyNames(store).ok());
         QVERIFY(QDir(file).removeRecursively());
     }
     // Only the separator at the very end counts and nothing is trimmed.
@@ -223,8 +232,8 @@ private Q_SLOTS:
     {
         const QString path = file(u"doit.pro"_s);
         QVERIFY(writeBytes(path, QByteArray(5000, 'x')));
-        const JobResult result = write(m_work->path(), u"a.drw"_s);
-        QVERIFY2(result.ok, qPrintable(result.error));
+        const Result<> result = write(m_work->path(), u"a.drw"_s);
+        QVERIFY2(result.ok(), qPrintable(result.error()));
         const QByteArray written = readBytes(path);
         QVERIFY(written.contains("`Inputname` `a.drw`;") && written.endsWith(" ~ ;\r\n\r\n"));
         QCOMPARE(snapshot(m_work->path()),
@@ -253,14 +262,14 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(file(u"sub/doit.pro"_s)));
         const QStringList before = snapshot(m_work->path());
 #ifdef Q_OS_UNIX // with a file size limit a write fails as on a full disk
-        const JobResult result = withFileSizeLimit(200, [&] { return write(file(folder), name); });
+        const Result<> result = withFileSizeLimit(200, [&] { return write(file(folder), name); });
 #else
-        const JobResult result = write(file(folder), name);
+        const Result<> result = write(file(folder), name);
 #endif
-        QVERIFY(!result.ok);
+        QVERIFY(!result.ok());
         const QString path = QDir::toNativeSeparators(file(folder + u"/doit.pro"_s));
-        QVERIFY2(result.error.contains(path) && result.error.contains(reason),
-                 qPrintable(result.error));
+        QVERIFY2(result.error().contains(path) && result.error().contains(reason),
+                 qPrintable(result.error()));
         QCOMPARE(snapshot(m_work->path()), before);
     }
     // A rewrite leaves no file other than it was or as it should be, its
@@ -277,7 +286,7 @@ private Q_SLOTS:
         const bool root = ::geteuid() == 0;
         if (root)
             QCOMPARE(::chown(QFile::encodeName(path).constData(), 4242, 4343), 0);
-        QVERIFY(writeFileAtomically(path, "neu\r\n", nullptr));
+        QVERIFY(writeFileAtomically(path, "neu\r\n").ok());
         QCOMPARE(statOf(path).st_mode & 07777, mode_t(0640));
         if (root) {
             QCOMPARE(statOf(path).st_uid, uid_t(4242));
@@ -286,15 +295,15 @@ private Q_SLOTS:
 
         // A second name of the same file sees the new bytes: the link holds.
         QVERIFY(hardLink(path, other));
-        const ConfigInstallResult installed = installAutoMapkey(path);
-        QVERIFY2(installed.ok, qPrintable(installed.error));
+        const Result<ConfigInstalled> installed = installAutoMapkey(path);
+        QVERIFY2(installed.ok(), qPrintable(installed.error()));
         QVERIFY(readBytes(other).startsWith("neu\r\n! Mapkey zum ausfuehren der doit.pro\r\n"));
         // A rewrite in place that fails partway puts the old bytes back.
         const QByteArray before = readBytes(path);
-        QString error;
-        QVERIFY(!withFileSizeLimit(
-            2000, [&] { return writeFileAtomically(path, QByteArray(5000, 'x'), &error); }));
-        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+        const Result<> failed = withFileSizeLimit(
+            2000, [&] { return writeFileAtomically(path, QByteArray(5000, 'x')); });
+        QVERIFY2(!failed.ok() && failed.error().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(failed.error()));
         QCOMPARE(readBytes(path), before);
         QCOMPARE(statOf(path).st_ino, statOf(other).st_ino);
         QCOMPARE(entries(m_work->path()), (QStringList{u"config.pro"_s, u"other-name.pro"_s}));
@@ -306,13 +315,13 @@ private Q_SLOTS:
     {
         const QString path = file(u"config.pro"_s);
         auto first = std::make_unique<FileLock>(path);
-        QString error;
-        QVERIFY(first->acquire(&error, 0));
+        QVERIFY(first->acquire(0).ok());
         FileLock second(path);
-        QVERIFY(!second.acquire(&error, 50));
-        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+        const Result<> waited = second.acquire(50);
+        QVERIFY2(!waited.ok() && waited.error().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(waited.error()));
         first.reset();
-        QVERIFY(second.acquire(&error, 0));
+        QVERIFY(second.acquire(0).ok());
     }
     void tooShortOpenStepIsRefused()
     {
@@ -320,11 +329,10 @@ private Q_SLOTS:
         BatchFrame frame = job.frame();
         frame.openStep = u"`"_s;
         job.setFrame(frame);
-        QVERIFY(!job.compose(u"`;\\\r\n"_s).ok);
-        QVERIFY(!job.batch());
+        QVERIFY(!composeBatch(job, u"`;\\\r\n"_s).ok());
         frame.openStep = u"`\r"_s; // two characters are enough to drop
         job.setFrame(frame);
-        QVERIFY(job.compose(u"`;\\\r\n"_s).ok);
+        QVERIFY(composeBatch(job, u"`;\\\r\n"_s).ok());
     }
     void createsThroughALinkAndAppendsEveryTime()
     {
@@ -335,11 +343,13 @@ private Q_SLOTS:
         const QString target = file(u"shared/real.pro"_s);
         const QString link = file(u"work/config.pro"_s);
         QVERIFY(QFile::link(target, link)); // dangling: config.pro is still missing
-        ConfigInstallResult result = installAutoMapkey(link);
-        QVERIFY2(result.ok && result.created && result.error.isEmpty(), qPrintable(result.error));
+        Result<ConfigInstalled> result = installAutoMapkey(link);
+        QVERIFY2(result.ok() && result.value() == ConfigInstalled::Created,
+                 qPrintable(result.error()));
         QCOMPARE(readBytes(target), kAutoBlock);
         result = installAutoMapkey(link);
-        QVERIFY2(result.ok && !result.created, qPrintable(result.error));
+        QVERIFY2(result.ok() && result.value() == ConfigInstalled::Appended,
+                 qPrintable(result.error()));
         QCOMPARE(
             snapshot(m_work->path()),
             (QStringList{u"shared /"_s,
@@ -370,8 +380,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, copied);
         const QString path = file(u"config.pro"_s);
         QVERIFY(writeBytes(path, before));
-        const ConfigInstallResult result = installAutoMapkey(path);
-        QVERIFY2(result.ok && !result.created, qPrintable(result.error));
+        const Result<ConfigInstalled> result = installAutoMapkey(path);
+        QVERIFY2(result.ok() && result.value() == ConfigInstalled::Appended,
+                 qPrintable(result.error()));
         QCOMPARE(readBytes(path), copied + kAutoBlock);
     }
     void failureLeavesEverythingAsItWas_data()
@@ -422,12 +433,12 @@ private Q_SLOTS:
                                         : fault == LockedFolder && info.isWritable())
                 QSKIP("Permissions do not bind this user (superuser?)");
         }
-        const ConfigInstallResult result = installAutoMapkey(path);
-        QVERIFY(!result.ok && !result.created);
-        const QString reason = result.error.section(u"Grund:"_s, 1).trimmed();
-        QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)) && !reason.isEmpty() &&
+        const Result<ConfigInstalled> result = installAutoMapkey(path);
+        QVERIFY(!result.ok());
+        const QString reason = result.error().section(u"Grund:"_s, 1).trimmed();
+        QVERIFY2(result.error().contains(QDir::toNativeSeparators(path)) && !reason.isEmpty() &&
                      (fault != ReadOnlyFile || reason.contains(u"schreibgeschützt"_s)),
-                 qPrintable(result.error));
+                 qPrintable(result.error()));
         unlock();
         QCOMPARE(snapshot(m_work->path()), before);
     }

@@ -47,8 +47,8 @@ private Q_SLOTS:
             QVERIFY2(store.location().contains(root.section(u'\\', -1)),
                      qPrintable(store.location()));
             store.set(u"txt_individ"_s, value);
-            QString error;
-            QVERIFY2(store.sync(&error), qPrintable(error));
+            const kettwerk::Result<> stored = store.sync();
+            QVERIFY2(stored.ok(), qPrintable(stored.error()));
         }
         const platform::SettingsStore store;
         QCOMPARE(store.get(u"txt_individ"_s, u"absent"_s), value);

@@ -35,10 +35,12 @@ public:
 class RecordingShell : public kettwerk::platform::Shell
 {
 public:
-    kettwerk::platform::ShellResult open(const QString& pathOrAddress) override
+    kettwerk::Result<> open(const QString& pathOrAddress) override
     {
         opened.append(pathOrAddress);
-        return {ok, ok ? QString() : QStringLiteral("kein Programm")};
+        if (ok)
+            return {};
+        return kettwerk::Failure::file(QStringLiteral("kein Programm"));
     }
     QStringList opened;
     bool ok = true;

@@ -4,6 +4,7 @@
 
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 // Gives a test its own settings folder, so that nothing a test stores can
 // reach the real user's settings, and lets each test start from none.
@@ -45,5 +46,5 @@ inline void storeSetting(const QString& key, const QString& value)
 {
     kettwerk::platform::SettingsStore store;
     store.set(key, value);
-    store.sync();
+    QVERIFY(store.sync().ok());
 }

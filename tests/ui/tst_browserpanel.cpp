@@ -5,7 +5,7 @@
 #include "support/WidgetLookup.h"
 #include "ui/BrowserPanel.h"
 #include "ui/DriveBox.h"
-#include "ui/FolderFiles.h"
+#include "filelist/FolderFiles.h"
 #include "ui/FolderList.h"
 #include "ui/OutputFolderPanel.h"
 

@@ -151,7 +151,6 @@ private Q_SLOTS:
         QCOMPARE(panel->pos(), QPoint(16, 64)); // 240, 960 twips
         QVERIFY(panel->isVisible());
         QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
-        QVERIFY(m_ui.job().batch()); // reopening the list keeps the batch
         // The bare bottom bar hides and shows the config.pro button; its labels do not.
         QWidget* bar = m_ui.find("Frame4");
         const QPoint bare(466, 13);
@@ -243,7 +242,7 @@ private Q_SLOTS:
         open->setPlainText(u"`"_s);
         m_ui.press("cmd_individ");
         QCOMPARE(m_ui.messages().size(), 1);
-        QVERIFY(!m_ui.job().batch());
+        QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
         QVERIFY(panel->isVisible());
 
         open->setPlainText(templates::openStep().replace(u"\r\n"_s, u"\n"_s));
@@ -251,8 +250,9 @@ private Q_SLOTS:
         m_ui.press("cmd_individ");
         QVERIFY(!panel->isVisible());
         QVERIFY(m_ui.find("cmd_fcreate")->isVisible());
-        QVERIFY(m_ui.job().batch()->bytes().endsWith(
-            "`a.drw`;\\\r\nmapkey(continued) ~ xx;\\\r\nmapkey(continued) ~ ;\r\n\r\n"));
+        m_ui.press("cmd_fcreate");
+        QVERIFY(readBytes(m_ui.file(u"doit.pro"_s))
+                    .endsWith("`a.drw`;\\\r\nmapkey(continued) ~ xx;\\\r\nmapkey(continued) ~ ;\r\n\r\n"));
     }
     void infoWindowOpensOnceBesideTheMainWindow()
     {
@@ -265,27 +265,31 @@ private Q_SLOTS:
         QPointer<QWidget> info = openWindow("frm_help");
         QVERIFY(QTest::qWaitForWindowExposed(info));
         QCOMPARE(info->pos(), m_ui.window->frameGeometry().topLeft() + QPoint(27, 27));
-        // A mail program that fails to open shows nothing.
+        // A mail program that fails to open says why.
         m_ui.shell.ok = false;
         auto* link = control<QLabel>(info, "Label6");
         QCOMPARE(link->text(), u"kettwerk@example.org"_s);
         click(link);
         QCOMPARE(m_ui.shell.opened, QStringList{u"mailto:kettwerk@example.org"_s});
-        QVERIFY(info->isVisible() && m_ui.messages().isEmpty());
+        QVERIFY(info->isVisible());
+        QCOMPARE(m_ui.messages(), QStringList{u"kein Programm"_s});
         // OK unloads it; the next one shows the designed text again.
         control<QPlainTextEdit>(info, "Text1")->setPlainText(u"edited"_s);
         click(control<QPushButton>(info, "cmd_ok"));
         QTRY_VERIFY(info.isNull());
         m_ui.press("Image1");
         QString shown = control<QPlainTextEdit>(openWindow("frm_help"), "Text1")->toPlainText();
-        QCOMPARE(shown.replace(u'\n', u"\r\n"_s), ui::HelpWindow::usageText());
+        QVERIFY(!shown.contains(u"edited"_s));
+        shown.replace(u'\n', u"\r\n"_s);
         // The lines that end in a blank, and the steps in their order, are as designed.
         QString ends, steps;
         for (const QString& line : shown.split(u"\r\n"_s)) {
             ends += line.endsWith(u' ') ? u'b' : u'.';
             steps += line.mid(1, 3) == u".) "_s ? line.left(1) : QString();
         }
-        QCOMPARE(ends, u"b....b....b...b....bb...b...b.."_s);
+        QCOMPARE(ends, u"b....b....b..............b.."_s);
+        // The mapkey auto as config.pro receives it, ready to be copied.
+        QVERIFY(shown.contains(QString::fromLatin1(kAutoBlock)));
         QCOMPARE(steps, u"12354"_s);
         m_ui.window->close();
         QTRY_VERIFY(!openWindow("frm_help"));
@@ -321,7 +325,6 @@ private Q_SLOTS:
         QCOMPARE(names->text(), u"typed"_s);
         window->close();
         QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
-        QVERIFY(!m_ui.job().batch());
         QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, {}), u"+;%bb;"_s);
     }
     void completionWindowCloses_data()
@@ -344,6 +347,7 @@ private Q_SLOTS:
         QVERIFY(timer->isActive());
         // "Datei editieren" opens doit.pro in the folder of this moment.
         m_ui.find<QLineEdit>("txt_pro")->setText(QDir::toNativeSeparators(u"/elsewhere"_s));
+        m_ui.shell.ok = false; // no program for .pro files: the user is told
         if (by == u"Timer1"_s) {
             QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
         } else {
@@ -355,6 +359,8 @@ private Q_SLOTS:
                  by == u"cmd_edit"_s
                      ? QStringList{QDir::toNativeSeparators(u"/elsewhere/doit.pro"_s)}
                      : QStringList());
+        QCOMPARE(m_ui.messages(),
+                 by == u"cmd_edit"_s ? QStringList{u"kein Programm"_s} : QStringList());
     }
     // The menu opens just left of the pointer, even where the panel cuts it off.
     void rightClickShowsTheMenuBesideThePointer_data()

@@ -19,17 +19,17 @@ namespace {
 class XdgOpen final : public Shell
 {
 public:
-    ShellResult open(const QString& pathOrAddress) override
+    Result<> open(const QString& pathOrAddress) override
     {
         const QString target = looksLikeAddress(pathOrAddress)
                                    ? pathOrAddress
                                    : QUrl::fromLocalFile(pathOrAddress).toString();
         if (QProcess::startDetached(QStringLiteral("xdg-open"), {target}))
-            return {true, {}};
-        return {false, QCoreApplication::translate("kettwerk::platform::Shell",
+            return {};
+        return Failure::file(QCoreApplication::translate("kettwerk::platform::Shell",
                                                    "„%1“ konnte nicht geöffnet werden: xdg-open "
                                                    "ließ sich nicht starten.")
-                           .arg(pathOrAddress)};
+                           .arg(pathOrAddress));
     }
 
 private:
@@ -65,6 +65,17 @@ QString defaultWorkingFolder(const QString& /*login: the home folder already bel
 QString homeFolder()
 {
     return QDir::homePath();
+}
+
+QString fallbackWorkingFolder()
+{
+    // The program lies in a system folder such as /usr/bin here.
+    return homeFolder();
+}
+
+bool fileNamesIgnoreCase()
+{
+    return false;
 }
 
 QString programFolder()

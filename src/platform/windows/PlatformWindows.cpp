@@ -78,16 +78,16 @@ QString shellErrorText(INT_PTR code)
 class WindowsShell final : public Shell
 {
 public:
-    ShellResult open(const QString& pathOrAddress) override
+    Result<> open(const QString& pathOrAddress) override
     {
         const INT_PTR result = reinterpret_cast<INT_PTR>(
             ::ShellExecuteW(nullptr, nullptr, reinterpret_cast<LPCWSTR>(pathOrAddress.utf16()),
                             nullptr, nullptr, SW_SHOWNORMAL));
         if (result > 32)
-            return {true, {}};
-        return {false, QCoreApplication::translate("kettwerk::platform::Shell",
+            return {};
+        return Failure::file(QCoreApplication::translate("kettwerk::platform::Shell",
                                                    "„%1“ konnte nicht geöffnet werden: %2")
-                           .arg(pathOrAddress, shellErrorText(result))};
+                           .arg(pathOrAddress, shellErrorText(result)));
     }
 };
 
@@ -120,6 +120,18 @@ QString homeFolder()
     // do to keep config.pro on a network drive; else the profile folder.
     const QString home = qEnvironmentVariable("HOME");
     return QDir::toNativeSeparators(home.isEmpty() ? QDir::homePath() : home);
+}
+
+QString fallbackWorkingFolder()
+{
+    // The archive is unpacked wherever the user chooses, and doit.pro
+    // beside the program is where it has always been looked for.
+    return programFolder();
+}
+
+bool fileNamesIgnoreCase()
+{
+    return true;
 }
 
 QString programFolder()

@@ -1,11 +1,11 @@
-#include "ui/FolderFiles.h"
+#include "filelist/FolderFiles.h"
 
 #include "filelist/NameFilter.h"
 #include "platform/Drives.h"
 
 #include <QDir>
 
-namespace kettwerk::ui {
+namespace kettwerk {
 
 FolderFiles::FolderFiles() : m_folder(platform::fullFolderPath(QDir::currentPath())) {}
 
@@ -62,4 +62,4 @@ void FolderFiles::readIfDue()
     m_failed = !listed;
 }
 
-} // namespace kettwerk::ui
+} // namespace kettwerk

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace kettwerk::ui {
+namespace kettwerk {
 
 // The files of one folder whose names match a filter, names only, sorted by
 // name, hidden files (and on Windows system files) left out: what the
@@ -21,7 +21,6 @@ public:
 
     QString folder() const { return m_folder; }
     void setFolder(const QString& folder);
-    QString pattern() const { return m_pattern; }
     void setPattern(const QString& pattern);
 
     // The matching names, read again after every setFolder or setPattern,
@@ -47,4 +46,4 @@ private:
     bool m_failed = false;
 };
 
-} // namespace kettwerk::ui
+} // namespace kettwerk
