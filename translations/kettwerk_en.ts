@@ -126,7 +126,7 @@ Reason: %1</translation>
     </message>
     <message>
         <source>Die Datei „%1“ wurde nicht geschrieben.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file “%1” was not written.</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,7 @@ Reason: %1</translation>
     </message>
     <message>
         <source>nicht gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>not found</translation>
     </message>
 </context>
 <context>
@@ -428,7 +428,7 @@ Exit codes: 0 success, 1 wrong call, no files or an error found by the check,
     </message>
     <message>
         <source>… und %1 weitere</source>
-        <translation type="unfinished">… and %1 more</translation>
+        <translation>… and %1 more</translation>
     </message>
 </context>
 <context>
@@ -684,10 +684,6 @@ liability for any loss of data caused by its use.</translation>
     <message>
         <source>Nein</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>… und %1 weitere</source>
-        <translation>… and %1 more</translation>
     </message>
 </context>
 <context>

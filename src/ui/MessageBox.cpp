@@ -32,19 +32,6 @@ public:
 
 } // namespace
 
-QString linesForMessageBox(const QString& text)
-{
-    constexpr qsizetype kMostLines = 20;
-    QStringList lines = text.split(u'\n');
-    if (lines.size() > kMostLines + 1) {
-        const qsizetype more = lines.size() - kMostLines;
-        lines.resize(kMostLines);
-        lines.append(
-            QCoreApplication::translate("kettwerk::ui::MessageBox", "… und %1 weitere").arg(more));
-    }
-    return lines.join(u'\n');
-}
-
 void inform(QWidget* parent, const QString& text)
 {
     MessageBox::instance().inform(parent, text);
