@@ -23,17 +23,17 @@ BatchSteps::BatchSteps(BatchJob& job, platform::SettingsStore& settings, QWidget
 {
     m_mapkeyPanel = new QGroupBox(window);
     m_mapkeyPanel->setObjectName(QStringLiteral("Frame2"));
-    placeTwips(m_mapkeyPanel, 1200, 0, 5775, 855);
+    placeTwips(m_mapkeyPanel, layout::batchSteps::mapkeyPanel);
     m_mapkeyPanel->hide();
     m_mapkeyButton = new WrapButton(tr("Mapkeys eingeben"), m_mapkeyPanel);
     m_mapkeyButton->setObjectName(QStringLiteral("cmd_mapkey"));
-    placeTwips(m_mapkeyButton, 120, 240, 1215, 495);
+    placeTwips(m_mapkeyButton, layout::batchSteps::mapkeyButton);
 
     m_writeButton = new QPushButton(tr("doit.pro jetzt anlegen"), window);
     m_writeButton->setObjectName(QStringLiteral("cmd_fcreate"));
     m_writeButton->setFont(sansSerif(8.25, QFont::Bold));
     m_writeButton->setCursor(Qt::PointingHandCursor);
-    placeTwips(m_writeButton, 2880, 2520, 2895, 375);
+    placeTwips(m_writeButton, layout::batchSteps::writeButton);
     m_writeButton->hide();
 
     connect(m_mapkeyButton, &QPushButton::clicked, this, &BatchSteps::onMapkeyButtonClicked);

@@ -4,6 +4,7 @@
 #include "ui/ClickableImage.h"
 #include "ui/ExplanationLabel.h"
 #include "ui/Explanations.h"
+#include "ui/Palette.h"
 #include "ui/Twips.h"
 #include "ui/WrapButton.h"
 
@@ -17,35 +18,35 @@ namespace kettwerk::ui {
 BottomBar::BottomBar(BatchJob& job, QWidget* parent) : QGroupBox(parent), m_job(job)
 {
     setObjectName(QStringLiteral("Frame4"));
-    placeTwips(this, 120, 9360, 7695, kHeightTwips);
+    placeTwips(this, layout::bottomBar::panel);
 
     m_heading = new QLabel(tr("Speicherort der Ausgabedatei:"), this);
     m_heading->setObjectName(QStringLiteral("Label7"));
-    placeTwips(m_heading, 120, 120, 2295, 255);
+    placeTwips(m_heading, layout::bottomBar::heading);
     m_heading->installEventFilter(this);
 
     m_folderField = new QLineEdit(job.workingFolder(), this);
     m_folderField->setObjectName(QStringLiteral("txt_pro"));
-    placeTwips(m_folderField, 120, 330, 4935, 285);
+    placeTwips(m_folderField, layout::bottomBar::folderField);
 
     m_installAutoButton = new WrapButton(tr("Mapkey \"auto\" der config.pro zuweisen"), this);
     m_installAutoButton->setObjectName(QStringLiteral("cmd_auto"));
-    placeTwips(m_installAutoButton, 5160, 120, 1695, 495);
+    placeTwips(m_installAutoButton, layout::bottomBar::installAutoButton);
 
     m_loginLabel = new QLabel(QStringLiteral("USER"), this);
     m_loginLabel->setObjectName(QStringLiteral("lbl_user"));
-    placeTwips(m_loginLabel, 120, 720, 1215, 255);
+    placeTwips(m_loginLabel, layout::bottomBar::loginLabel);
 
     m_statusLine = new QLineEdit(QStringLiteral("status"), this);
     m_statusLine->setObjectName(QStringLiteral("lbl_status"));
     m_statusLine->setReadOnly(true);
-    m_statusLine->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
-    placeTwips(m_statusLine, 1440, 720, 5415, 285);
+    m_statusLine->setStyleSheet(palette::backgroundStyle(palette::kPaleYellow));
+    placeTwips(m_statusLine, layout::bottomBar::statusLine);
 
     m_exitImage =
         new ClickableImage(QStringLiteral("img_exit"), QStringLiteral(":/icons/close.png"), this);
     m_exitImage->setToolTip(QStringLiteral("EXIT"));
-    placeTwips(m_exitImage, 7200, 600, 480, 480);
+    placeTwips(m_exitImage, layout::bottomBar::exitImage);
 
     // Typed or set from code, the field is the job's working folder.
     connect(m_folderField, &QLineEdit::textChanged, this,

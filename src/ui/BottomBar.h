@@ -22,8 +22,6 @@ class BottomBar : public QGroupBox
 {
     Q_OBJECT
 public:
-    static constexpr int kHeightTwips = 1095;
-
     BottomBar(BatchJob& job, QWidget* parent);
 
     // The output folder chooser's choice: the field shows it, and so it

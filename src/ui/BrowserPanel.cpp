@@ -5,6 +5,7 @@
 #include "ui/DriveBox.h"
 #include "ui/FolderList.h"
 #include "ui/Painting.h"
+#include "ui/Palette.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -21,9 +22,8 @@ BrowserPanel::BrowserPanel(QWidget* parent) : QFrame(parent)
     // The panel has no border, so its caption is never drawn; screen readers
     // still get it.
     setAccessibleName(tr("Dateiliste"));
-    fillBackground(this, QColor(255, 224, 192));
-    // Its top strip lies above the window's client area and is cut off.
-    placeTwips(this, 1800, -120, kWidthTwips, kHeightTwips);
+    fillBackground(this, palette::kApricot);
+    placeTwips(this, layout::browserPanel::panel);
 
     buildControls();
     // Opened from the menu panel's picture.
@@ -49,18 +49,18 @@ void BrowserPanel::buildControls()
 {
     m_pathField = new QLineEdit(QStringLiteral("C:\\temp"), this);
     m_pathField->setObjectName(QStringLiteral("txt_path"));
-    placeTwips(m_pathField, 120, 240, 5535, 285);
+    placeTwips(m_pathField, layout::browserPanel::pathField);
 
     // Both start on the program's current folder; the path field catches up
     // with them at the first change.
     m_driveBox = new DriveBox(QStringLiteral("Drive1"), this);
-    placeTwips(m_driveBox, 120, 600, 2655, 315);
+    placeTwips(m_driveBox, layout::browserPanel::driveBox);
     m_folderList = new FolderList(QStringLiteral("Dir1"), this);
-    placeTwips(m_folderList, 120, 960, 2655, 1890);
+    placeTwips(m_folderList, layout::browserPanel::folderList);
 
     auto* filterLabel = new QLabel(QStringLiteral("Filter:"), this);
     filterLabel->setObjectName(QStringLiteral("Label1"));
-    placeTwips(filterLabel, 2880, 600, 375, 255);
+    placeTwips(filterLabel, layout::browserPanel::filterLabel);
     // Substitutes for the design font run wider; the room up to the filter
     // box keeps the colon in sight.
     filterLabel->resize(qMax(filterLabel->width(), filterLabel->sizeHint().width()),
@@ -76,20 +76,20 @@ void BrowserPanel::buildControls()
     // Enter in the edit field would count as picking a matching item; a typed
     // filter is to wait for the next folder click instead.
     m_filterBox->lineEdit()->installEventFilter(this);
-    placeTwips(m_filterBox, 3360, 600, 2295, 315);
+    placeTwips(m_filterBox, layout::browserPanel::filterBox);
 
     auto* caption = new QLabel(tr("Erzeugung der Dateiliste"), this);
     caption->setObjectName(QStringLiteral("Label8"));
-    placeTwips(caption, 3360, 1560, 1815, 255);
+    placeTwips(caption, layout::browserPanel::caption);
 
     m_okButton = new QPushButton(QStringLiteral("ok"), this);
     m_okButton->setObjectName(QStringLiteral("cmd_okfiles"));
-    placeTwips(m_okButton, 3600, 2400, 1575, 375);
+    placeTwips(m_okButton, layout::browserPanel::okButton);
 
     m_closeImage =
         new ClickableImage(QStringLiteral("Image_EXIT"), QStringLiteral(":/icons/close.png"), this);
     m_closeImage->setToolTip(QStringLiteral("EXIT"));
-    placeTwips(m_closeImage, 5280, 2400, 480, 480);
+    placeTwips(m_closeImage, layout::browserPanel::closeImage);
 
     // Not the filter box's text: every road to the file list takes that
     // first, except "ok" when the folder list's folder has gone meanwhile.

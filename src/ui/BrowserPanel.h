@@ -32,9 +32,6 @@ class BrowserPanel : public QFrame
 {
     Q_OBJECT
 public:
-    static constexpr int kWidthTwips = 5895;
-    static constexpr int kHeightTwips = 3015;
-
     explicit BrowserPanel(QWidget* parent);
 
     // The name filter as it stands in the filter box, typed or picked.

@@ -34,31 +34,33 @@ CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidg
     setObjectName(QStringLiteral("frm_ok"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ok"));
-    setFixedSize(px(4335), px(3255));
+    setFixedSize(twipsSize(layout::completionWindow::client));
     setFont(sansSerif(8.25));
     fillBackground(this, Qt::white);
     closeOnEscape(this);
 
     addLabel(this, u"Label1", tr("Der Vorgang wurde erfolgreich abgeschlossen !"),
-             twipsRect(240, 120, 3495, 255));
-    addLabel(this, u"Label2", tr("Datei kann nun in Pro/E unter"), twipsRect(840, 360, 2655, 255));
-    addLabel(this, u"Label8", tr("-> Tools -> Optionen"), twipsRect(1200, 600, 1575, 255));
-    addLabel(this, u"Label3", tr("geladen werden."), twipsRect(1320, 840, 1335, 255));
+             twipsRect(layout::completionWindow::done));
+    addLabel(this, u"Label2", tr("Datei kann nun in Pro/E unter"),
+             twipsRect(layout::completionWindow::loadIn));
+    addLabel(this, u"Label8", tr("-> Tools -> Optionen"),
+             twipsRect(layout::completionWindow::menuPath));
+    addLabel(this, u"Label3", tr("geladen werden."), twipsRect(layout::completionWindow::loaded));
 
     auto* picture = new ClickableImage(QStringLiteral("img_fertig"),
                                        QStringLiteral(":/pictures/fertig.png"), this);
-    placeTwips(picture, 960, 1080, 2235, 1635);
+    placeTwips(picture, layout::completionWindow::picture);
     connect(picture, &ClickableImage::clicked, this, &QWidget::close);
 
     auto* edit = new QPushButton(tr("Datei editieren"), this);
     edit->setObjectName(QStringLiteral("cmd_edit"));
-    placeTwips(edit, 120, 2760, 1455, 375);
+    placeTwips(edit, layout::completionWindow::editButton);
     connect(edit, &QPushButton::clicked, this, &CompletionWindow::editBatchFile);
 
     auto* closeIcon =
         new ClickableImage(QStringLiteral("img_ex6"), QStringLiteral(":/icons/close.png"), this);
     closeIcon->setToolTip(QStringLiteral("ok"));
-    placeTwips(closeIcon, 3840, 2760, 360, 345);
+    placeTwips(closeIcon, layout::completionWindow::closeImage);
     connect(closeIcon, &ClickableImage::clicked, this, &QWidget::close);
 
     auto* closeTimer = new QTimer(this);
@@ -85,7 +87,7 @@ void CompletionWindow::paintEvent(QPaintEvent* event)
     // A one-line frame along the four edges.
     QPainter painter(this);
     painter.setPen(Qt::black);
-    painter.drawRect(QRect(0, 0, px(4320), px(3240)));
+    painter.drawRect(QRect(QPoint(0, 0), twipsSize(layout::completionWindow::outline)));
 }
 
 } // namespace kettwerk::ui

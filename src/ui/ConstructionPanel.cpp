@@ -6,6 +6,7 @@
 #include "ui/ClickableImage.h"
 #include "ui/Fonts.h"
 #include "ui/Painting.h"
+#include "ui/Palette.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -17,14 +18,15 @@ namespace kettwerk::ui {
 namespace {
 
 BlockField* addBlock(QWidget* parent, const char16_t* name, const QString& caption,
-                     const QString& text, int top, int height)
+                     const QString& text, layout::Band band)
 {
+    namespace place = layout::constructionPanel;
     auto* label = new QLabel(caption, parent);
-    placeTwips(label, 120, top, 1800, 255);
+    placeTwips(label, {place::captionLeft, band.top, place::captionWidth, place::captionHeight});
     auto* field = new BlockField(parent);
     field->setObjectName(QString::fromUtf16(name));
     field->setText(text);
-    placeTwips(field, 1920, top, 7575, height);
+    placeTwips(field, {place::fieldLeft, band.top, place::fieldWidth, band.height});
     return field;
 }
 
@@ -36,28 +38,31 @@ ConstructionPanel::ConstructionPanel(BatchJob& job, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frame1"));
     setWindowTitle(tr("Mapkeykonstruktion"));
-    fillBackground(this, QColor(255, 224, 192));
+    fillBackground(this, palette::kApricot);
     setFont(sansSerif(8.25));
-    placeTwips(this, 8400, 240, 9735, 6615);
+    placeTwips(this, layout::constructionPanel::panel);
 
     const BatchFrame& frame = job.frame();
-    auto* header = addBlock(this, u"txt_kopf", tr("Kopf und Name"), frame.header, 120, 495);
-    auto* openStep = addBlock(this, u"txt_open", tr("Datei aufrufen"), frame.openStep, 720, 975);
-    m_functionBlockField =
-        addBlock(this, u"txt_individ", tr("Funktionen"), job.functionBlock(), 1800, 3015);
-    auto* closing = addBlock(this, u"txt_end", tr("Abschluss"), frame.closing, 4920, 495);
+    auto* header = addBlock(this, u"txt_kopf", tr("Kopf und Name"), frame.header,
+                            layout::constructionPanel::header);
+    auto* openStep = addBlock(this, u"txt_open", tr("Datei aufrufen"), frame.openStep,
+                              layout::constructionPanel::openStep);
+    m_functionBlockField = addBlock(this, u"txt_individ", tr("Funktionen"), job.functionBlock(),
+                                    layout::constructionPanel::functionBlock);
+    auto* closing = addBlock(this, u"txt_end", tr("Abschluss"), frame.closing,
+                             layout::constructionPanel::closing);
     buildSearchAndReplace();
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmd_individ"));
-    placeTwips(ok, 1920, 6000, 1335, 375);
+    placeTwips(ok, layout::constructionPanel::ok);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmd_cancel"));
-    placeTwips(cancel, 3360, 6000, 1335, 375);
+    placeTwips(cancel, layout::constructionPanel::cancel);
     auto* close =
         new ClickableImage(QStringLiteral("img_ex1"), QStringLiteral(":/icons/close.png"), this);
     close->setToolTip(tr("Mapkeykonstruktion ausblenden"));
-    placeTwips(close, 9120, 120, 480, 465);
+    placeTwips(close, layout::constructionPanel::closeImage);
 
     // The frame's blocks go into the job as the user edits them.
     for (const auto& [field, block] :
@@ -80,18 +85,18 @@ ConstructionPanel::ConstructionPanel(BatchJob& job, QWidget* parent)
 void ConstructionPanel::buildSearchAndReplace()
 {
     auto* searchLabel = new QLabel(QStringLiteral("search for"), this);
-    placeTwips(searchLabel, 120, 5520, 1800, 255);
+    placeTwips(searchLabel, layout::constructionPanel::searchLabel);
     m_searchField = new QLineEdit(this);
     m_searchField->setObjectName(QStringLiteral("txt_ers1"));
-    placeTwips(m_searchField, 1920, 5520, 2400, 285);
+    placeTwips(m_searchField, layout::constructionPanel::searchField);
     auto* replaceLabel = new QLabel(QStringLiteral("replace with"), this);
-    placeTwips(replaceLabel, 4440, 5520, 1200, 255);
+    placeTwips(replaceLabel, layout::constructionPanel::replaceLabel);
     m_replacementField = new QLineEdit(this);
     m_replacementField->setObjectName(QStringLiteral("txt_ers2"));
-    placeTwips(m_replacementField, 5640, 5520, 2400, 285);
+    placeTwips(m_replacementField, layout::constructionPanel::replacementField);
     auto* replace = new QPushButton(QStringLiteral("Replace"), this);
     replace->setObjectName(QStringLiteral("cmd_replace"));
-    placeTwips(replace, 8160, 5520, 1335, 285);
+    placeTwips(replace, layout::constructionPanel::replaceButton);
     connect(replace, &QPushButton::clicked, this, &ConstructionPanel::onReplaceClicked);
 }
 

@@ -17,7 +17,7 @@ ExplanationLabel::ExplanationLabel(QWidget* window)
     // Drawn greyed, as designed, and never in the way of a click.
     setEnabled(false);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    placeTwips(this, 2040, 1200, 4935, 2655);
+    placeTwips(this, layout::explanationLabel::label);
 }
 
 void ExplanationLabel::explain(QWidget* control, const QString& text)

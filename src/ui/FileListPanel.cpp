@@ -11,6 +11,7 @@
 #include "ui/MenuPanel.h"
 #include "ui/MessageBox.h"
 #include "ui/Painting.h"
+#include "ui/Palette.h"
 #include "ui/Twips.h"
 
 #include <QClipboard>
@@ -51,8 +52,8 @@ FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
     : QFrame(parent), m_job(job), m_fileList(new FileList(this))
 {
     setObjectName(QStringLiteral("Frame3"));
-    fillBackground(this, QColor(0, 192, 192));
-    placeTwips(this, 480, 1920, kWidthTwips, kHeightTwips);
+    fillBackground(this, palette::kTeal);
+    placeTwips(this, layout::fileListPanel::panel);
 
     auto* instruction =
         new QLabel(tr("klicken Sie mit der rechte Maustaste in das weiße Feld um die Liste zu "
@@ -61,7 +62,7 @@ FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
     instruction->setObjectName(QStringLiteral("Label6"));
     instruction->setWordWrap(true);
     instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(instruction, 240, 0, 3735, 615);
+    placeTwips(instruction, layout::fileListPanel::instruction);
 
     m_listView = new QListView(this);
     m_listView->setObjectName(QStringLiteral("List_File1"));
@@ -77,23 +78,23 @@ FileListPanel::FileListPanel(BatchJob& job, QWidget* parent)
     m_listView->viewport()->installEventFilter(this);
     m_dropTarget = new DropTarget(m_listView->viewport());
     m_listView->installEventFilter(this);
-    placeTwips(m_listView, kListLeftTwips, 600, 5295, 3375);
+    placeTwips(m_listView, layout::fileListPanel::list);
 
     auto* handOver = new QPushButton(QStringLiteral("ok"), this);
     handOver->setObjectName(QStringLiteral("cmd_file"));
     handOver->setFont(sansSerif(9.75, QFont::Bold));
-    placeTwips(handOver, 5640, 3720, 495, 495);
+    placeTwips(handOver, layout::fileListPanel::handOverButton);
     m_handOverButton = handOver;
 
     auto* close =
         new ClickableImage(QStringLiteral("img_ex3"), QStringLiteral(":/icons/close.png"), this);
     close->setToolTip(tr("Dateiauswahl ausblenden"));
-    placeTwips(close, 5640, 120, 480, 465);
+    placeTwips(close, layout::fileListPanel::closeImage);
 
     m_singleEntryField = new QLineEdit(this);
     m_singleEntryField->setObjectName(QStringLiteral("txt_hand"));
-    m_singleEntryField->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
-    placeTwips(m_singleEntryField, 480, 1440, 5655, 285);
+    m_singleEntryField->setStyleSheet(palette::backgroundStyle(palette::kPaleYellow));
+    placeTwips(m_singleEntryField, layout::fileListPanel::singleEntryField);
     m_singleEntryField->hide();
 
     m_menu = new MenuPanel(this);
@@ -189,9 +190,9 @@ void FileListPanel::placeMenuAt(int xTwips)
     // A shown menu stays where it was shown.
     if (m_menu->isVisible())
         return;
-    // The list starts kListLeftTwips into the panel, so the menu opens just
+    // The list starts a little way into the panel, so the menu opens just
     // left of the pointer. Nothing keeps it inside the panel.
-    m_menu->move(px(xTwips + kMenuOffsetTwips), px(MenuPanel::kTopTwips));
+    moveTwips(m_menu, xTwips + layout::fileListPanel::menuOffset, layout::menuPanel::panel.top);
 }
 
 void FileListPanel::onListPressed(Qt::MouseButton button)

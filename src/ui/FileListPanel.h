@@ -24,12 +24,6 @@ class FileListPanel : public QFrame
 {
     Q_OBJECT
 public:
-    static constexpr int kWidthTwips = 6255;
-    static constexpr int kHeightTwips = 4335;
-    static constexpr int kListLeftTwips = 240;
-    // The menu's left edge lies this far right of the pointer's X over the list.
-    static constexpr int kMenuOffsetTwips = 220;
-
     FileListPanel(BatchJob& job, QWidget* parent);
 
     FileList& fileList() const { return *m_fileList; }

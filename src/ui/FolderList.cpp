@@ -44,7 +44,7 @@ FolderList::FolderList(const QString& objectName, QWidget* parent) : QTreeWidget
     setExpandsOnDoubleClick(false);
     setUniformRowHeights(true);
     // About one folder icon per level, as classic folder lists indent.
-    setIndentation(px(150));
+    setIndentation(px(layout::folderList::indentation));
     setSelectionMode(QAbstractItemView::SingleSelection);
 
     connect(this, &QTreeWidget::itemClicked, this, [this] { Q_EMIT lineClicked(); });

@@ -6,6 +6,7 @@
 #include "ui/Fonts.h"
 #include "ui/MessageBox.h"
 #include "ui/Painting.h"
+#include "ui/Palette.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -35,40 +36,42 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Kettwerk Info"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/info.png")));
-    setFixedSize(px(6270), px(4800));
+    setFixedSize(twipsSize(layout::helpWindow::client));
     setFont(sansSerif(8.25));
-    fillBackground(this, QColor(224, 224, 224));
+    fillBackground(this, palette::kLightGrey);
     closeOnEscape(this);
 
-    addLabel(this, u"Label1", tr("Juni 2025, Kettwerk-Team"), twipsRect(240, 120, 1935, 255));
+    addLabel(this, u"Label1", tr("Juni 2025, Kettwerk-Team"),
+             twipsRect(layout::helpWindow::dateAndAuthor));
 
     auto* usage = new QPlainTextEdit(usageText(), this);
     usage->setObjectName(QStringLiteral("Text1"));
     usage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     usage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     usage->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    placeTwips(usage, 240, 360, 5895, 3735);
+    placeTwips(usage, layout::helpWindow::usage);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmd_ok"));
-    placeTwips(ok, 2280, 4200, 1455, 495);
+    placeTwips(ok, layout::helpWindow::ok);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    addLabel(this, u"Label2", tr("Kontakt:"), twipsRect(3960, 4200, 1095, 255));
+    addLabel(this, u"Label2", tr("Kontakt:"), twipsRect(layout::helpWindow::contactCaption));
 
-    m_contactLink = addLabel(this, u"Label6", contactAddress(), twipsRect(3960, 4440, 2415, 255));
+    m_contactLink =
+        addLabel(this, u"Label6", contactAddress(), twipsRect(layout::helpWindow::contactLink));
     QFont link = sansSerif(8.25);
     link.setUnderline(true);
     m_contactLink->setFont(link);
     QPalette blue = m_contactLink->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    blue.setColor(QPalette::WindowText, palette::kLinkBlue);
     m_contactLink->setPalette(blue);
     m_contactLink->setCursor(Qt::PointingHandCursor);
     m_contactLink->setToolTip(tr("E-Mail an den Autor"));
     // A label has no click signal; its mouse release is watched instead.
     m_contactLink->installEventFilter(this);
 
-    const int offset = px(kOffsetTwips);
+    const int offset = px(layout::helpWindow::offset);
     move(ownerFrame.topLeft() + QPoint(offset, offset));
 }
 

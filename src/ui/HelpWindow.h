@@ -15,9 +15,6 @@ class HelpWindow : public QWidget
 {
     Q_OBJECT
 public:
-    // The window opens this far right of and below the main window's corner.
-    static constexpr int kOffsetTwips = 400;
-
     // `ownerFrame` is the main window's outer geometry at the time of loading.
     explicit HelpWindow(const QRect& ownerFrame, QWidget* parent = nullptr);
 

@@ -59,10 +59,10 @@ void MainWindow::buildWindow()
     // Drawn on the window's surface first, so that every panel covers them.
     m_filesImage = new ClickableImage(QStringLiteral("img_files"),
                                       QStringLiteral(":/pictures/files.png"), this);
-    placeTwips(m_filesImage, 240, 0, 870, 975);
+    placeTwips(m_filesImage, layout::mainWindow::filesImage);
     m_infoImage =
         new ClickableImage(QStringLiteral("Image1"), QStringLiteral(":/icons/info.png"), this);
-    placeTwips(m_infoImage, 7200, 240, 480, 480);
+    placeTwips(m_infoImage, layout::mainWindow::infoImage);
     m_explanation = new ExplanationLabel(this);
 
     // From the bottom of the stacking order to the top: the mapkey-sequence
@@ -132,10 +132,11 @@ void MainWindow::orderTabStops()
 void MainWindow::placePanelsForStart()
 {
     m_bottomBar->setLoginName(platform::loginName());
-    setFixedSize(px(kOuterWidthTwips - kFrameWidthTwips),
-                 px(kOuterHeightTwips - kFrameHeightTwips));
-    moveTwips(m_bottomBar, twips(m_bottomBar->x()), kBarTopTwips);
-    moveTwips(m_fileListPanel, 1000, 600);
+    namespace place = layout::mainWindow;
+    setFixedSize(px(place::outer.width - place::frame.width),
+                 px(place::outer.height - place::frame.height));
+    moveTwips(m_bottomBar, twips(m_bottomBar->x()), place::barTop);
+    moveTwips(m_fileListPanel, place::fileListAtStart);
     m_fileListPanel->show();
     m_fileListPanel->setFocus(); // the work starts in the list
     m_outputFolderPanel->restoreFolder(m_job.workingFolder());
@@ -222,21 +223,23 @@ void MainWindow::closeTopPanel()
 
 void MainWindow::onFilesImageClicked()
 {
-    moveTwips(m_constructionPanel, twips(m_constructionPanel->x()), 7300);
+    moveTwips(m_constructionPanel, twips(m_constructionPanel->x()),
+              layout::mainWindow::constructionPanelParkedTop);
     m_constructionPanel->hide();
     m_fileListPanel->show();
     m_fileListPanel->setFocus();
     m_batchSteps->hideWriteButton();
-    moveTwips(m_fileListPanel, 240, 960);
+    moveTwips(m_fileListPanel, layout::mainWindow::fileListReopened);
 }
 
 QPoint MainWindow::fileListPanelPlace(QPoint click)
 {
+    const layout::Place& panel = layout::fileListPanel::panel;
     QPoint place = click;
-    if (place.x() + FileListPanel::kWidthTwips > kOuterWidthTwips)
-        place.setX(kOuterWidthTwips - FileListPanel::kWidthTwips);
-    if (place.y() + FileListPanel::kHeightTwips > kBarTopTwips)
-        place.setY(kBarTopTwips - FileListPanel::kHeightTwips);
+    if (place.x() + panel.width > layout::mainWindow::outer.width)
+        place.setX(layout::mainWindow::outer.width - panel.width);
+    if (place.y() + panel.height > layout::mainWindow::barTop)
+        place.setY(layout::mainWindow::barTop - panel.height);
     return place;
 }
 

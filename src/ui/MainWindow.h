@@ -30,15 +30,6 @@ class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
-    // The window's outer size as designed; the client area is smaller by
-    // the frame and the title bar. Panel moves are computed in twips against
-    // the outer size, as the window was laid out.
-    static constexpr int kOuterWidthTwips = 8000;
-    static constexpr int kOuterHeightTwips = 6000;
-    static constexpr int kFrameWidthTwips = 120;
-    static constexpr int kFrameHeightTwips = 465;
-    static constexpr int kBarTopTwips = 6000 - 1095 - 500;
-
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 

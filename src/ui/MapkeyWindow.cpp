@@ -3,6 +3,7 @@
 #include "core/MapkeyDefinitions.h"
 #include "ui/EscapeKey.h"
 #include "ui/Fonts.h"
+#include "ui/Palette.h"
 #include "ui/Twips.h"
 
 #include <QAbstractItemView>
@@ -32,7 +33,7 @@ MapkeyWindow::MapkeyWindow(const QString& names, const MapkeyDefinitions& defini
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Mapkey ausführen"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kettwerk.png")));
-    setFixedSize(px(3540), px(2985));
+    setFixedSize(twipsSize(layout::mapkeyWindow::client));
     setFont(sansSerif(8.25));
     closeOnEscape(this);
 
@@ -42,16 +43,16 @@ MapkeyWindow::MapkeyWindow(const QString& names, const MapkeyDefinitions& defini
     warning->setWordWrap(true);
     warning->setFont(sansSerif(8.25, QFont::Bold));
     warning->setAutoFillBackground(true);
-    warning->setStyleSheet(QStringLiteral("background-color: rgb(255, 128, 128);"));
-    placeTwips(warning, 120, 0, 3255, 495);
+    warning->setStyleSheet(palette::backgroundStyle(palette::kWarningRed));
+    placeTwips(warning, layout::mapkeyWindow::warning);
 
     auto* prompt = new QLabel(tr("Name des Mapkeys eingeben:"), this);
     prompt->setObjectName(QStringLiteral("Label1"));
-    placeTwips(prompt, 120, 600, 3255, 255);
+    placeTwips(prompt, layout::mapkeyWindow::prompt);
 
     m_namesField = new QLineEdit(names, this);
     m_namesField->setObjectName(QStringLiteral("txt_mapkeyname"));
-    placeTwips(m_namesField, 120, 840, 3255, 375);
+    placeTwips(m_namesField, layout::mapkeyWindow::namesField);
     // Selected, so that typing replaces the last names and Enter keeps them.
     m_namesField->selectAll();
     m_namesField->setFocus();
@@ -59,7 +60,7 @@ MapkeyWindow::MapkeyWindow(const QString& names, const MapkeyDefinitions& defini
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmd_mapkeyok"));
     ok->setDefault(true);
-    placeTwips(ok, 960, 1320, 1815, 375);
+    placeTwips(ok, layout::mapkeyWindow::ok);
 
     buildHint();
     offerNames(definitions);
@@ -154,19 +155,19 @@ void MapkeyWindow::buildHint()
     auto* hint = new QFrame(this);
     hint->setObjectName(QStringLiteral("Frame1"));
     hint->setFrameShape(QFrame::Box);
-    hint->setStyleSheet(QStringLiteral("#Frame1 { background-color: rgb(255, 255, 192); }"));
-    placeTwips(hint, 120, 1920, 3255, 855);
+    hint->setStyleSheet(
+        palette::backgroundStyle(palette::kPaleYellow, QColor(), QStringLiteral("#Frame1")));
+    placeTwips(hint, layout::mapkeyWindow::hint);
     auto* hintText = new QLabel(tr("mehrere Mapkeys mit \";\" und \"%\" trennen, z.B.: "), hint);
     hintText->setObjectName(QStringLiteral("Label2"));
     hintText->setWordWrap(true);
-    placeTwips(hintText, 120, 120, 2655, 495);
+    placeTwips(hintText, layout::mapkeyWindow::hintText);
     // An example only; nothing reads it.
     auto* example = new QLineEdit(QStringLiteral("+;%bb;%00;"), hint);
     example->setObjectName(QStringLiteral("Text1"));
     example->setFont(sansSerif(13.5));
-    example->setStyleSheet(
-        QStringLiteral("background-color: rgb(255, 255, 192); color: rgb(64, 64, 64);"));
-    placeTwips(example, 1440, 360, 1695, 405);
+    example->setStyleSheet(palette::backgroundStyle(palette::kPaleYellow, palette::kExampleGrey));
+    placeTwips(example, layout::mapkeyWindow::example);
 }
 
 QString MapkeyWindow::mapkeyNames() const

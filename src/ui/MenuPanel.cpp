@@ -3,6 +3,7 @@
 #include "ui/ClickableImage.h"
 #include "ui/Fonts.h"
 #include "ui/Painting.h"
+#include "ui/Palette.h"
 #include "ui/Twips.h"
 #include "ui/WrapButton.h"
 
@@ -41,29 +42,30 @@ MenuPanel::MenuPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("kontextmenue"));
     setAccessibleName(tr("Menue"));
-    fillBackground(this, QColor(255, 255, 192));
-    placeTwips(this, 2880, kTopTwips, 1215, 3735);
+    fillBackground(this, palette::kPaleYellow);
+    placeTwips(this, layout::menuPanel::panel);
 
-    auto* paste = addButton(this, u"cmd_paste", u"<-- PASTE", twipsRect(120, 120, 975, 255));
+    auto* paste = addButton(this, u"cmd_paste", u"<-- PASTE", twipsRect(layout::menuPanel::paste));
     paste->setToolTip(tr("Zwischenablage einfügen"));
-    auto* markAll = addButton(this, u"cmd_all", tr("ALLE"), twipsRect(120, 480, 975, 255));
-    auto* unmarkAll = addButton(this, u"cmd_nono", tr("ALLE"), twipsRect(120, 720, 975, 255),
-                                Caption::StruckThrough);
+    auto* markAll = addButton(this, u"cmd_all", tr("ALLE"), twipsRect(layout::menuPanel::markAll));
+    auto* unmarkAll = addButton(this, u"cmd_nono", tr("ALLE"),
+                                twipsRect(layout::menuPanel::unmarkAll), Caption::StruckThrough);
     auto* clear = addButton(this, u"cmd_clearlist", tr("Liste löschen"),
-                            twipsRect(120, 1080, 975, 495), Caption::Wrapped);
+                            twipsRect(layout::menuPanel::clear), Caption::Wrapped);
     auto* single = addButton(this, u"cmd_einzel", tr("einzelner Eintrag"),
-                             twipsRect(120, 1680, 975, 495), Caption::Wrapped);
-    auto* addDrawing = addButton(this, u"cmd_Z", u"drw", twipsRect(120, 2280, 495, 255));
-    auto* addPart = addButton(this, u"cmd_P", u"prt", twipsRect(600, 2280, 495, 255));
+                             twipsRect(layout::menuPanel::singleEntry), Caption::Wrapped);
+    auto* addDrawing = addButton(this, u"cmd_Z", u"drw", twipsRect(layout::menuPanel::addDrawing));
+    auto* addPart = addButton(this, u"cmd_P", u"prt", twipsRect(layout::menuPanel::addPart));
     auto* stripDrawing =
-        addButton(this, u"cmd_ZZ", u"drw", twipsRect(120, 2520, 495, 255), Caption::StruckThrough);
-    auto* stripPart =
-        addButton(this, u"cmd_PP", u"prt", twipsRect(600, 2520, 495, 255), Caption::StruckThrough);
+        addButton(this, u"cmd_ZZ", u"drw", twipsRect(layout::menuPanel::stripDrawing),
+                  Caption::StruckThrough);
+    auto* stripPart = addButton(this, u"cmd_PP", u"prt", twipsRect(layout::menuPanel::stripPart),
+                                Caption::StruckThrough);
     auto* browser = new ClickableImage(QStringLiteral("filebrowser"),
                                        QStringLiteral(":/icons/filebrowser.png"), this);
     browser->setToolTip(tr("file bowser"));
-    placeTwips(browser, 240, 2880, 390, 360);
-    auto* quit = addButton(this, u"cmd_quit", u"quit", twipsRect(120, 3360, 975, 255));
+    placeTwips(browser, layout::menuPanel::browserImage);
+    auto* quit = addButton(this, u"cmd_quit", u"quit", twipsRect(layout::menuPanel::quit));
 
     connect(paste, &QPushButton::clicked, this, &MenuPanel::pasteClicked);
     connect(markAll, &QPushButton::clicked, this, &MenuPanel::markAllClicked);
@@ -90,7 +92,7 @@ void MenuPanel::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     drawOutline(painter, this);
     // The line across the panel above "quit".
-    const int y = px(3240);
+    const int y = px(layout::menuPanel::dividerTop);
     painter.drawLine(0, y, width(), y);
 }
 

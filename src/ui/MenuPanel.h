@@ -11,8 +11,6 @@ class MenuPanel : public QFrame
 {
     Q_OBJECT
 public:
-    static constexpr int kTopTwips = 240;
-
     explicit MenuPanel(QWidget* parent);
 
 Q_SIGNALS:

@@ -14,16 +14,15 @@ OutputFolderPanel::OutputFolderPanel(QWidget* parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("Frame6"));
     setTitle(tr("Speicherort doit.pro"));
-    // Outside the visible area of the running window until it is opened.
-    placeTwips(this, 8760, 4440, kWidthTwips, kHeightTwips);
+    placeTwips(this, layout::outputFolderPanel::panel);
 
     m_driveBox = new DriveBox(QStringLiteral("Drive2"), this);
-    placeTwips(m_driveBox, 120, 240, 2175, 315);
+    placeTwips(m_driveBox, layout::outputFolderPanel::driveBox);
     m_folderList = new FolderList(QStringLiteral("Dir2"), this);
-    placeTwips(m_folderList, 120, 600, 2175, 1665);
+    placeTwips(m_folderList, layout::outputFolderPanel::folderList);
     m_okButton = new QPushButton(QStringLiteral("ok"), this);
     m_okButton->setObjectName(QStringLiteral("cmd_ok"));
-    placeTwips(m_okButton, 120, 2280, 2175, 255);
+    placeTwips(m_okButton, layout::outputFolderPanel::okButton);
 
     // The folder list has no handler of its own: choosing a folder changes
     // only its path, which "ok" takes over.

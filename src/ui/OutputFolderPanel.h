@@ -18,9 +18,6 @@ class OutputFolderPanel : public QGroupBox
 {
     Q_OBJECT
 public:
-    static constexpr int kWidthTwips = 2415;
-    static constexpr int kHeightTwips = 2655;
-
     explicit OutputFolderPanel(QWidget* parent);
 
     // At start: when `folder` exists, the folder list moves there and the

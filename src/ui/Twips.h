@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Layout.h"
+
 #include <QRect>
 #include <QWidget>
 
@@ -35,6 +37,26 @@ inline void placeTwips(QWidget* widget, int left, int top, int width, int height
 inline void moveTwips(QWidget* widget, int left, int top)
 {
     widget->move(px(left), px(top));
+}
+
+inline QRect twipsRect(const layout::Place& place)
+{
+    return twipsRect(place.left, place.top, place.width, place.height);
+}
+
+inline void placeTwips(QWidget* widget, const layout::Place& place)
+{
+    widget->setGeometry(twipsRect(place));
+}
+
+inline void moveTwips(QWidget* widget, const layout::Point& point)
+{
+    moveTwips(widget, point.left, point.top);
+}
+
+inline QSize twipsSize(const layout::Size& size)
+{
+    return {px(size.width), px(size.height)};
 }
 
 } // namespace kettwerk::ui
