@@ -9,6 +9,7 @@ namespace bench {
 void registerWindowBenchmarks();
 void registerBrowserBenchmarks();
 void registerCheckBenchmarks();
+void registerRunLogBenchmarks();
 } // namespace bench
 
 namespace {
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
     bench::registerWindowBenchmarks();
     bench::registerBrowserBenchmarks();
     bench::registerCheckBenchmarks();
+    bench::registerRunLogBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     bench::stopHarness();
     benchmark::Shutdown();
