@@ -52,7 +52,7 @@ fuzz: deps
 	@bash scripts/install-deps fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKETTWERK_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	@for target in listtext configlines textreplace; do \
+	@for target in listtext configlines textreplace runlog; do \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$target; \
 	  echo "fuzz_$$target: $(FUZZ_SECONDS) s"; \
 	  $(FUZZ_DIR)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
