@@ -118,7 +118,7 @@ void BM_CopyFinishedFile(benchmark::State& state)
     closeCompletionWindows();
     selectionOf(n);
     const kettwerk::Result<kettwerk::ComposedBatch> batch = kettwerk::composeBatch(job());
-    if (!batch.ok() || !kettwerk::writeBatchFile(job(), batch.value()).ok())
+    if (!batch.ok() || !kettwerk::writeBatchFile(job(), batch.value(), false).ok())
         state.SkipWithError("doit.pro not written");
     const QString from = job().batchFilePath();
     const QString to = workFolder() + QStringLiteral("/copy.pro");

@@ -128,6 +128,14 @@ Reason: %1</translation>
         <source>Die Datei „%1“ wurde nicht geschrieben.</source>
         <translation>The file “%1” was not written.</translation>
     </message>
+    <message>
+        <source>„%1“ gehört nicht mehr zum Lauf %2 in doit.log: sie wurde seitdem neu geschrieben oder geändert. Es wurde nichts geschrieben.</source>
+        <translation>“%1” no longer belongs to run %2 in doit.log: it has been written again or changed since. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Vom Lauf %1 in doit.log ist keine Datei mehr übrig. Es wurde nichts geschrieben.</source>
+        <translation>No file of run %1 in doit.log is left to do. Nothing was written.</translation>
+    </message>
 </context>
 <context>
     <name>kettwerk::ComposedBatch</name>
@@ -172,6 +180,79 @@ Reason: %1</translation>
     <message>
         <source>nicht gefunden</source>
         <translation>not found</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::RunLog</name>
+    <message>
+        <source>Die Datei „%1“ ist kein Protokoll von Kettwerk (Zeile 1).</source>
+        <translation>The file “%1” is not a Kettwerk log (line 1).</translation>
+    </message>
+    <message>
+        <source>„%1“, Zeile %2: unvollständige letzte Zeile übergangen</source>
+        <translation>“%1”, line %2: incomplete last line passed over</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ ist ein Protokoll einer neueren Version von Kettwerk (Format %2).</source>
+        <translation>The file “%1” is a log of a newer version of Kettwerk (format %2).</translation>
+    </message>
+    <message>
+        <source>„%1“, Zeile %2: Nr. %3 in der Dateiliste, erwartet war Nr. %4</source>
+        <translation>“%1”, line %2: no. %3 in the file list where no. %4 was expected</translation>
+    </message>
+    <message>
+        <source>„%1“, Zeile %2: Nr. %3 liegt außerhalb der Liste (1 bis %4)</source>
+        <translation>“%1”, line %2: no. %3 lies outside the list (1 to %4)</translation>
+    </message>
+    <message>
+        <source>„%1“: der Kopf nennt %2 Dateien, die Liste hat %3 (Zeile %4)</source>
+        <translation>“%1”: the header announces %2 files, the list has %3 (line %4)</translation>
+    </message>
+    <message numerus="yes">
+        <source>„%1“: %n weitere Zeilen übergangen</source>
+        <translation>
+            <numerusform>“%1”: %n more line passed over</numerusform>
+            <numerusform>“%1”: %n more lines passed over</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>„%1“, Zeile %2: unbekannte Zeile übergangen</source>
+        <translation>“%1”, line %2: unknown line passed over</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::RunStatus</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Lauf %1: fertig, %2 von %3 Dateien.</source>
+        <translation>Run %1: finished, %2 of %3 files.</translation>
+    </message>
+    <message>
+        <source>Lauf %1: noch nicht begonnen, 0 von %2 Dateien.</source>
+        <translation>Run %1: not started yet, 0 of %2 files.</translation>
+    </message>
+    <message>
+        <source>Lauf %1: %2 von %3 Dateien begonnen, %4 fertig.</source>
+        <translation>Run %1: %2 of %3 files started, %4 finished.</translation>
+    </message>
+    <message>
+        <source>Zuletzt begonnen: Nr. %1 %2, vor %3.</source>
+        <translation>Last started: no. %1 %2, %3 ago.</translation>
+    </message>
+    <message>
+        <source>Der Lauf in doit.log ist bei Nr. %1 von %2 stehen geblieben – Strg+L zeigt ihn</source>
+        <translation>The run in doit.log stopped at no. %1 of %2 – Ctrl+L shows it</translation>
     </message>
 </context>
 <context>
@@ -252,6 +333,10 @@ Reason: %1</translation>
             <numerusform>%n files selected.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>doit.pro enthält nun die %1 übrigen Dateien ab Nr. %2.</source>
+        <translation>doit.pro now holds the %1 remaining files from no. %2 on.</translation>
+    </message>
 </context>
 <context>
     <name>kettwerk::cli::BatchOptions</name>
@@ -272,10 +357,6 @@ Reason: %1</translation>
         <translation>--%1 is given twice.</translation>
     </message>
     <message>
-        <source>Es fehlt --list (oder --install-auto).</source>
-        <translation>--list (or --install-auto) is missing.</translation>
-    </message>
-    <message>
         <source>--list braucht einen Dateinamen oder -.</source>
         <translation>--list needs a file name or -.</translation>
     </message>
@@ -288,9 +369,27 @@ Reason: %1</translation>
         <translation>--out needs a folder.</translation>
     </message>
     <message>
+        <source>Es fehlt --list (oder --install-auto, --status, --resume).</source>
+        <translation>--list (or --install-auto, --status, --resume) is missing.</translation>
+    </message>
+    <message>
+        <source>--status und --resume stehen allein (nur mit --out, --resume auch mit --skip-current).</source>
+        <translation>--status and --resume stand alone (only with --out, --resume also with --skip-current).</translation>
+    </message>
+    <message>
+        <source>--skip-current gehört zu --resume.</source>
+        <translation>--skip-current goes with --resume.</translation>
+    </message>
+    <message>
+        <source>--log gehört zu --list und schreibt doit.pro in den Ordner (nicht mit --print oder --check).</source>
+        <translation>--log goes with --list and writes doit.pro into the folder (not with --print or --check).</translation>
+    </message>
+    <message>
         <source>Aufruf: kettwerk-batch [--list DATEI|-] [--mapkeys TEXT] [--out ORDNER] [--print]
-                       [--check] [--strict] [--config DATEI]... [--install-auto]
-                       [--help]
+                       [--check] [--strict] [--config DATEI]... [--log]
+                       [--install-auto] [--help]
+       kettwerk-batch --status [--out ORDNER]
+       kettwerk-batch --resume [--skip-current] [--out ORDNER]
 
 Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettwerk.
 
@@ -298,8 +397,8 @@ Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettw
                     Leere Zeilen und die Überschrift &quot;Name&quot; werden übergangen.
   --mapkeys TEXT    Auszuführende Mapkeys, z.B. &quot;+;%bb;%00;&quot;. Ohne diese Angabe gilt
                     der zuletzt im Fenster eingegebene Text, sonst &quot;ds&quot;.
-  --out ORDNER      Speicherort von doit.pro und config.pro. Ohne diese Angabe gilt
-                    der im Fenster eingestellte Speicherort.
+  --out ORDNER      Speicherort von doit.pro, doit.log und config.pro. Ohne diese
+                    Angabe gilt der im Fenster eingestellte Speicherort.
   --print           doit.pro auf die Standardausgabe schreiben statt in den Ordner.
   --check           Nur prüfen: jeden Befund als Zeile &quot;Fehler: …&quot; oder
                     &quot;Warnung: …&quot; ausgeben und nichts schreiben.
@@ -307,6 +406,14 @@ Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettw
   --config DATEI    Eine weitere config.pro, in der Mapkeys definiert sind (mehrfach
                     möglich). Immer durchsucht werden die config.pro im Ordner und
                     die im Benutzerordner.
+  --log             Der Batch schreibt beim Lauf in doit.log, welche Datei er gerade
+                    öffnet; doit.log wird vorher mit der Liste der Dateien angelegt
+                    (eine frühere doit.log wird zu doit.log.1).
+  --status          Zeigt, wie weit der Lauf in doit.log gekommen ist.
+  --resume          Schreibt die Dateien, die der abgebrochene Lauf in doit.log noch
+                    nicht erledigt hat, als neue doit.pro (mit neuer doit.log), ab der
+                    Datei, bei der er stehen geblieben ist.
+  --skip-current    Mit --resume: diese Datei überspringen.
   --install-auto    Den Mapkey auto an die config.pro im Ordner anhängen.
   --help            Diese Hilfe.
 
@@ -315,12 +422,16 @@ Groß-/Kleinschreibung verschieden) und Mapkeys (definiert, Aufrufe im Kreis,
 Verschachtelung über 5 Ebenen, @MANUAL_PAUSE und @SYSTEM). Warnungen gehen auf die
 Standardfehlerausgabe, bei einem Fehler wird nichts geschrieben.
 
-Rückgabewerte: 0 erfolgreich, 1 falscher Aufruf, keine Dateien oder ein Fehler
-der Prüfung, 2 eine Datei konnte nicht gelesen oder geschrieben werden.
+Rückgabewerte: 0 erfolgreich (mit --status: der Lauf ist fertig), 1 falscher Aufruf,
+keine Dateien, ein Fehler der Prüfung oder (mit --resume) nichts mehr übrig, 2 eine
+Datei konnte nicht gelesen oder geschrieben werden oder doit.log ist kein lesbares
+Protokoll, 3 (mit --status) der Lauf ist nicht fertig.
 </source>
         <translation>Usage: kettwerk-batch [--list FILE|-] [--mapkeys TEXT] [--out FOLDER] [--print]
-                      [--check] [--strict] [--config FILE]... [--install-auto]
-                      [--help]
+                      [--check] [--strict] [--config FILE]... [--log]
+                      [--install-auto] [--help]
+       kettwerk-batch --status [--out FOLDER]
+       kettwerk-batch --resume [--skip-current] [--out FOLDER]
 
 Writes doit.pro from a list of file names, exactly as the Kettwerk window does.
 
@@ -328,8 +439,8 @@ Writes doit.pro from a list of file names, exactly as the Kettwerk window does.
                     Empty lines and the heading &quot;Name&quot; are skipped.
   --mapkeys TEXT    Mapkeys to run, e.g. &quot;+;%bb;%00;&quot;. Without this option the
                     text last entered in the window applies, otherwise &quot;ds&quot;.
-  --out FOLDER      Folder of doit.pro and config.pro. Without this option the
-                    output folder set in the window applies.
+  --out FOLDER      Folder of doit.pro, doit.log and config.pro. Without this
+                    option the output folder set in the window applies.
   --print           Write doit.pro to standard output instead of the folder.
   --check           Check only: print every finding as a line &quot;Error: …&quot; or
                     &quot;Warning: …&quot; and write nothing.
@@ -337,6 +448,14 @@ Writes doit.pro from a list of file names, exactly as the Kettwerk window does.
   --config FILE     A further config.pro that defines mapkeys (may be given
                     more than once). The config.pro in the folder and the one
                     in the home folder are always searched.
+  --log             While it runs, the batch notes in doit.log which file it is
+                    opening; doit.log is written first with the list of files
+                    (an earlier doit.log becomes doit.log.1).
+  --status          Shows how far the run in doit.log has got.
+  --resume          Writes the files that the broken run in doit.log has not
+                    done yet as a new doit.pro (with a new doit.log), from the
+                    file it stopped at.
+  --skip-current    With --resume: skip that file.
   --install-auto    Append the mapkey auto to the config.pro in the folder.
   --help            This help.
 
@@ -345,8 +464,10 @@ only in case) and mapkeys (defined, calls in a circle, nesting deeper than 5
 levels, @MANUAL_PAUSE and @SYSTEM). Warnings go to standard error; after an
 error nothing is written.
 
-Exit codes: 0 success, 1 wrong call, no files or an error found by the check,
-2 a file could not be read or written.
+Exit codes: 0 success (with --status: the run has finished), 1 wrong call, no
+files, an error found by the check or (with --resume) nothing left, 2 a file
+could not be read or written or doit.log is no readable log, 3 (with --status)
+the run has not finished.
 </translation>
     </message>
 </context>
@@ -482,6 +603,10 @@ Exit codes: 0 success, 1 wrong call, no files or an error found by the check,
     <message>
         <source>Datei editieren</source>
         <translation>Edit file</translation>
+    </message>
+    <message>
+        <source>Lauf verfolgen</source>
+        <translation>Follow run</translation>
     </message>
 </context>
 <context>
@@ -647,6 +772,14 @@ liability for any loss of data caused by its use.</translation>
         <source>mehrere Mapkeys mit &quot;;&quot; und &quot;%&quot; trennen, z.B.: </source>
         <translation>separate mapkeys by &quot;;%&quot;, e.g.: </translation>
     </message>
+    <message>
+        <source>Fortschritt in doit.log protokollieren</source>
+        <translation>Log the progress in doit.log</translation>
+    </message>
+    <message>
+        <source>Der Batch notiert beim Lauf in doit.log, welche Datei er gerade öffnet. Strg+L im Hauptfenster zeigt den Lauf.</source>
+        <translation>While it runs, the batch notes in doit.log which file it is opening. Ctrl+L in the main window shows the run.</translation>
+    </message>
 </context>
 <context>
     <name>kettwerk::ui::MenuPanel</name>
@@ -695,6 +828,115 @@ liability for any loss of data caused by its use.</translation>
     <message>
         <source>Laufwerk nicht verfügbar !</source>
         <translation>Drive not available!</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::RunFilesModel</name>
+    <message>
+        <source>fertig</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>vermutlich hängen geblieben</source>
+        <translation>probably stuck</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>wartet</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Sekunden</source>
+        <translation>Seconds</translation>
+    </message>
+</context>
+<context>
+    <name>kettwerk::ui::RunWindow</name>
+    <message>
+        <source>Batchlauf</source>
+        <translation>Batch run</translation>
+    </message>
+    <message>
+        <source>%v von %m begonnen</source>
+        <translation>%v of %m started</translation>
+    </message>
+    <message>
+        <source>Hängen geblieben nach dem</source>
+        <translation>Stuck after</translation>
+    </message>
+    <message>
+        <source>fachen der Medianzeit, frühestens nach</source>
+        <translation>times the median time, at the earliest after</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Rest als neue doit.pro</source>
+        <translation>Rest as new doit.pro</translation>
+    </message>
+    <message>
+        <source>Im Speicherort gibt es keine doit.log: „%1“.</source>
+        <translation>There is no doit.log in the output folder: “%1”.</translation>
+    </message>
+    <message>
+        <source>Lauf %1 vom %2 mit %3 Dateien: „%4“</source>
+        <translation>Run %1 of %2 with %3 files: “%4”</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Zeilen übergangen (siehe Tooltip)</source>
+        <translation>
+            <numerusform>%n line passed over (see the tooltip)</numerusform>
+            <numerusform>%n lines passed over (see the tooltip)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fertig: alle %1 Dateien.</source>
+        <translation>Finished: all %1 files.</translation>
+    </message>
+    <message>
+        <source>Noch nicht begonnen.</source>
+        <translation>Not started yet.</translation>
+    </message>
+    <message>
+        <source>Jetzt: Nr. %1 %2</source>
+        <translation>Now: no. %1 %2</translation>
+    </message>
+    <message>
+        <source>Seit dem Beginn: %1 · Median je Datei: %2 · Rest: etwa %3</source>
+        <translation>Since the start: %1 · median per file: %2 · left: about %3</translation>
+    </message>
+    <message>
+        <source>Seit %1 keine Rückmeldung: Nr. %2 %3</source>
+        <translation>No sign for %1: no. %2 %3</translation>
+    </message>
+    <message>
+        <source>ab Nr. %1 wiederholen</source>
+        <translation>repeat from no. %1</translation>
+    </message>
+    <message>
+        <source>Nr. %1 überspringen</source>
+        <translation>skip no. %1</translation>
+    </message>
+    <message>
+        <source>doit.pro enthält nun die %1 übrigen Dateien ab Nr. %2. Der Mapkey auto in Pro/ENGINEER setzt den Lauf fort.</source>
+        <translation>doit.pro now holds the %1 remaining files from no. %2 on. The mapkey auto in Pro/ENGINEER goes on with the run.</translation>
     </message>
 </context>
 <context>

@@ -3,13 +3,18 @@
 #include "cli/BatchOptions.h"
 #include "core/BatchJob.h"
 #include "core/BatchRun.h"
+#include "core/RunLog.h"
+#include "core/RunResume.h"
+#include "core/RunStatus.h"
 #include "core/SafeWrite.h"
 #include "filelist/ListText.h"
 #include "filelist/NameRules.h"
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 namespace kettwerk::cli {
 namespace {
@@ -62,6 +67,36 @@ int fail(QIODevice& err, const Failure& failure)
     return exitCodeFor(failure);
 }
 
+// --status: how far the run in doit.log got; 0 when it has ended, 3 when not.
+int reportStatus(const BatchJob& job, QIODevice& out, QIODevice& err)
+{
+    const Result<RunLog> log = readRunLog(job.runLogPath());
+    if (!log.ok()) {
+        say(err, log.error());
+        return kFileError;
+    }
+    for (const QString& problem : log.value().problems)
+        say(err,
+            QCoreApplication::translate("kettwerk::cli::BatchCommand", "Warnung: %1").arg(problem));
+    const QDateTime lastChange =
+        QFileInfo(job.runLogPath()).fileTime(QFileDevice::FileModificationTime);
+    say(out, runStatusText(log.value(), lastChange, QDateTime::currentDateTime()));
+    return progressOf(log.value()).ended ? kSuccess : kRunNotFinished;
+}
+
+// --resume: the rest of a broken run as the new doit.pro.
+int resume(const BatchJob& job, bool skipCurrent, QIODevice& out, QIODevice& err)
+{
+    const Result<Resumed> resumed = resumeRun(job, skipCurrent);
+    if (!resumed.ok())
+        return fail(err, resumed.failure());
+    say(out, QCoreApplication::translate("kettwerk::cli::BatchCommand",
+                                         "doit.pro enthält nun die %1 übrigen Dateien ab Nr. %2.")
+                 .arg(resumed.value().files)
+                 .arg(resumed.value().from));
+    return kSuccess;
+}
+
 } // namespace
 
 int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out, QIODevice& err)
@@ -87,6 +122,12 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
     if (options.mapkeys)
         job.setMapkeyNames(*options.mapkeys);
     job.setFurtherConfigFiles(job.furtherConfigFiles() + options.configFiles);
+    // The window's choice does not reach scripts: they ask for the log.
+    job.setLogProgress(options.log);
+    if (options.status)
+        return reportStatus(job, out, err);
+    if (options.resume)
+        return resume(job, options.skipCurrent, out, err);
 
     if (options.listSource) {
         const Result<QString> text = readList(*options.listSource, in);

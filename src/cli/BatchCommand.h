@@ -6,7 +6,7 @@ class QIODevice;
 
 namespace kettwerk::cli {
 
-enum ExitCode { kSuccess = 0, kUsageError = 1, kFileError = 2 };
+enum ExitCode { kSuccess = 0, kUsageError = 1, kFileError = 2, kRunNotFinished = 3 };
 
 // Runs kettwerk-batch with `arguments` (without the program name): reads a
 // list of file names, hands them over as the window does, composes doit.pro

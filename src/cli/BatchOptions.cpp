@@ -59,11 +59,16 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption strict(QStringLiteral("strict"));
     const QCommandLineOption print(QStringLiteral("print"));
+    const QCommandLineOption log(QStringLiteral("log"));
+    const QCommandLineOption status(QStringLiteral("status"));
+    const QCommandLineOption resume(QStringLiteral("resume"));
+    const QCommandLineOption skipCurrent(QStringLiteral("skip-current"));
     const QCommandLineOption installAuto(QStringLiteral("install-auto"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
 
     QCommandLineParser parser;
-    parser.addOptions({list, mapkeys, out, config, check, strict, print, installAuto, help});
+    parser.addOptions({list, mapkeys, out, config, check, strict, print, log, status, resume,
+                       skipCurrent, installAuto, help});
     // The parser expects the program's name first.
     const QStringList withProgram = QStringList{QStringLiteral("kettwerk-batch")} + arguments;
     bool parsed = false;
@@ -108,12 +113,39 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     options->check = parser.isSet(check);
     options->strict = parser.isSet(strict);
     options->print = parser.isSet(print);
+    options->log = parser.isSet(log);
+    options->status = parser.isSet(status);
+    options->resume = parser.isSet(resume);
+    options->skipCurrent = parser.isSet(skipCurrent);
     options->installAuto = parser.isSet(installAuto);
     options->help = parser.isSet(help);
 
-    if (!options->help && !options->listSource && !options->installAuto) {
+    const bool runLog = options->status || options->resume;
+    if (!options->help && !options->listSource && !options->installAuto && !runLog) {
+        *problem = QCoreApplication::translate(
+            "kettwerk::cli::BatchOptions",
+            "Es fehlt --list (oder --install-auto, --status, --resume).");
+        return false;
+    }
+    // A run in doit.log is looked at or taken up on its own.
+    if ((options->status && options->resume) ||
+        (runLog && (options->listSource || options->installAuto))) {
+        *problem = QCoreApplication::translate(
+            "kettwerk::cli::BatchOptions",
+            "--status und --resume stehen allein (nur mit --out, --resume auch mit "
+            "--skip-current).");
+        return false;
+    }
+    if (options->skipCurrent && !options->resume) {
         *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
-                                               "Es fehlt --list (oder --install-auto).");
+                                               "--skip-current gehört zu --resume.");
+        return false;
+    }
+    // Standard output keeps no log beside it.
+    if (options->log && (!options->listSource || options->print || options->check)) {
+        *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
+                                               "--log gehört zu --list und schreibt doit.pro in "
+                                               "den Ordner (nicht mit --print oder --check).");
         return false;
     }
     if (options->listSource && options->listSource->isEmpty()) {
@@ -139,8 +171,10 @@ QString batchUsage()
     return QCoreApplication::translate(
         "kettwerk::cli::BatchOptions",
         "Aufruf: kettwerk-batch [--list DATEI|-] [--mapkeys TEXT] [--out ORDNER] [--print]\n"
-        "                       [--check] [--strict] [--config DATEI]... [--install-auto]\n"
-        "                       [--help]\n"
+        "                       [--check] [--strict] [--config DATEI]... [--log]\n"
+        "                       [--install-auto] [--help]\n"
+        "       kettwerk-batch --status [--out ORDNER]\n"
+        "       kettwerk-batch --resume [--skip-current] [--out ORDNER]\n"
         "\n"
         "Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettwerk.\n"
         "\n"
@@ -148,8 +182,8 @@ QString batchUsage()
         "                    Leere Zeilen und die Überschrift \"Name\" werden übergangen.\n"
         "  --mapkeys TEXT    Auszuführende Mapkeys, z.B. \"+;%bb;%00;\". Ohne diese Angabe gilt\n"
         "                    der zuletzt im Fenster eingegebene Text, sonst \"ds\".\n"
-        "  --out ORDNER      Speicherort von doit.pro und config.pro. Ohne diese Angabe gilt\n"
-        "                    der im Fenster eingestellte Speicherort.\n"
+        "  --out ORDNER      Speicherort von doit.pro, doit.log und config.pro. Ohne diese\n"
+        "                    Angabe gilt der im Fenster eingestellte Speicherort.\n"
         "  --print           doit.pro auf die Standardausgabe schreiben statt in den Ordner.\n"
         "  --check           Nur prüfen: jeden Befund als Zeile \"Fehler: …\" oder\n"
         "                    \"Warnung: …\" ausgeben und nichts schreiben.\n"
@@ -157,6 +191,14 @@ QString batchUsage()
         "  --config DATEI    Eine weitere config.pro, in der Mapkeys definiert sind (mehrfach\n"
         "                    möglich). Immer durchsucht werden die config.pro im Ordner und\n"
         "                    die im Benutzerordner.\n"
+        "  --log             Der Batch schreibt beim Lauf in doit.log, welche Datei er gerade\n"
+        "                    öffnet; doit.log wird vorher mit der Liste der Dateien angelegt\n"
+        "                    (eine frühere doit.log wird zu doit.log.1).\n"
+        "  --status          Zeigt, wie weit der Lauf in doit.log gekommen ist.\n"
+        "  --resume          Schreibt die Dateien, die der abgebrochene Lauf in doit.log noch\n"
+        "                    nicht erledigt hat, als neue doit.pro (mit neuer doit.log), ab der\n"
+        "                    Datei, bei der er stehen geblieben ist.\n"
+        "  --skip-current    Mit --resume: diese Datei überspringen.\n"
         "  --install-auto    Den Mapkey auto an die config.pro im Ordner anhängen.\n"
         "  --help            Diese Hilfe.\n"
         "\n"
@@ -165,8 +207,10 @@ QString batchUsage()
         "Verschachtelung über 5 Ebenen, @MANUAL_PAUSE und @SYSTEM). Warnungen gehen auf die\n"
         "Standardfehlerausgabe, bei einem Fehler wird nichts geschrieben.\n"
         "\n"
-        "Rückgabewerte: 0 erfolgreich, 1 falscher Aufruf, keine Dateien oder ein Fehler\n"
-        "der Prüfung, 2 eine Datei konnte nicht gelesen oder geschrieben werden.\n");
+        "Rückgabewerte: 0 erfolgreich (mit --status: der Lauf ist fertig), 1 falscher Aufruf,\n"
+        "keine Dateien, ein Fehler der Prüfung oder (mit --resume) nichts mehr übrig, 2 eine\n"
+        "Datei konnte nicht gelesen oder geschrieben werden oder doit.log ist kein lesbares\n"
+        "Protokoll, 3 (mit --status) der Lauf ist nicht fertig.\n");
 }
 
 } // namespace kettwerk::cli

@@ -16,6 +16,10 @@ struct BatchOptions
     bool check = false;      // report the findings, write nothing
     bool strict = false;     // warnings count as errors
     bool print = false;
+    bool log = false;         // the batch notes its progress in doit.log
+    bool status = false;      // report the run in doit.log
+    bool resume = false;      // write the rest of a broken run as doit.pro
+    bool skipCurrent = false; // the rest starts after the file it stopped at
     bool installAuto = false;
     bool help = false;
 };

@@ -1,6 +1,7 @@
 #include "core/BatchJob.h"
 
 #include "core/Paths.h"
+#include "core/RunLog.h"
 #include "core/SettingsKeys.h"
 #include "core/Templates.h"
 #include "core/TextReplace.h"
@@ -26,6 +27,7 @@ void BatchJob::restore(const platform::SettingsStore& settings)
     m_mapkeyNames = settings.get(settings::kMapkeyNames, settings::kDefaultMapkeyNames);
     m_furtherConfigFiles =
         settings.get(settings::kFurtherConfigFiles, {}).split(u'\n', Qt::SkipEmptyParts);
+    m_logProgress = settings.get(settings::kLogProgress, QStringLiteral("0")) == u"1";
 }
 
 Result<> BatchJob::store(platform::SettingsStore& settings) const
@@ -39,6 +41,7 @@ Result<> BatchJob::storeMapkeyNames(platform::SettingsStore& settings) const
 {
     settings.set(settings::kMapkeyNames, m_mapkeyNames);
     settings.set(settings::kFurtherConfigFiles, m_furtherConfigFiles.join(u'\n'));
+    settings.set(settings::kLogProgress, m_logProgress ? QStringLiteral("1") : QStringLiteral("0"));
     return settings.sync();
 }
 
@@ -64,6 +67,12 @@ MapkeyDefinitions BatchJob::readDefinitions(QStringList* warnings) const
 QString BatchJob::batchFilePath() const
 {
     return joinFolderAndName(m_workingFolder, QString::fromUtf16(kBatchFileName),
+                             platform::pathSeparator());
+}
+
+QString BatchJob::runLogPath() const
+{
+    return joinFolderAndName(m_workingFolder, QString::fromUtf16(kRunLogFileName),
                              platform::pathSeparator());
 }
 

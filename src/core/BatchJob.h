@@ -36,8 +36,8 @@ public:
     // the further config.pro files; fails naming the store when it cannot
     // be written.
     Result<> store(platform::SettingsStore& settings) const;
-    // Stores what the user entered in the mapkey window (the names and the
-    // further config.pro files), as its OK does.
+    // Stores what the user entered in the mapkey window (the names, the
+    // further config.pro files and the progress log), as its OK does.
     Result<> storeMapkeyNames(platform::SettingsStore& settings) const;
 
     // The names Pro/ENGINEER opens, as a hand-over or a list file gave them.
@@ -61,6 +61,10 @@ public:
     // The function block that runs the user's mapkeys on each file.
     QString customFunctionBlock() const;
 
+    // Whether the batch notes its progress in doit.log as it runs.
+    bool logProgress() const { return m_logProgress; }
+    void setLogProgress(bool on) { m_logProgress = on; }
+
     // Further config.pro files that define the user's mapkeys, besides the
     // one of the working folder and the one in the home folder.
     const QStringList& furtherConfigFiles() const { return m_furtherConfigFiles; }
@@ -71,6 +75,7 @@ public:
     MapkeyDefinitions readDefinitions(QStringList* warnings) const;
 
     QString batchFilePath() const;
+    QString runLogPath() const;
     QString configFilePath() const;
     // Appends the mapkey auto to the config.pro of the working folder.
     Result<ConfigInstalled> installAutoMapkey() const;
@@ -86,6 +91,7 @@ private:
     BatchFrame m_frame;
     QString m_functionBlock;
     QStringList m_furtherConfigFiles;
+    bool m_logProgress = false;
 };
 
 } // namespace kettwerk

@@ -1,11 +1,13 @@
 #include "core/BatchRun.h"
 
 #include "core/BatchJob.h"
+#include "core/RunLogWriter.h"
 #include "core/SafeWrite.h"
 #include "core/VisibleText.h"
 #include "platform/EightBitCodec.h"
 #include "platform/Platform.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileDevice>
 
@@ -102,7 +104,7 @@ Review reviewBatch(const BatchJob& job, const ComposedBatch& batch, bool strict)
     return review;
 }
 
-Result<> writeBatchFile(const BatchJob& job, const ComposedBatch& batch)
+Result<> writeBatchFile(const BatchJob& job, const ComposedBatch& batch, bool withLog)
 {
     const QString path = job.batchFilePath();
     const QString notWritten =
@@ -114,7 +116,24 @@ Result<> writeBatchFile(const BatchJob& job, const ComposedBatch& batch)
     FileLock lock(path);
     if (Result<> locked = lock.acquire(); !locked.ok())
         return locked;
-    return writeFileAtomically(path, [&batch](QIODevice& device) { return batch.writeTo(device); });
+    if (!withLog) {
+        return writeFileAtomically(path,
+                                   [&batch](QIODevice& device) { return batch.writeTo(device); });
+    }
+    // The log first: a doit.pro with markers never stands without its log.
+    const QByteArray id = newRunId();
+    RunLogInstall log(job.runLogPath());
+    const QByteArray head =
+        runLogHead(id, QDateTime::currentDateTime(), batch.selection(), platform::eightBitCodec());
+    if (Result<> installed = log.install(head); !installed.ok())
+        return installed;
+    Result<> written = writeFileAtomically(
+        path, [&batch, &id](QIODevice& device) { return batch.writeTo(device, id); });
+    if (!written.ok()) {
+        if (Result<> undone = log.undo(); !undone.ok())
+            return Failure::file(written.error() + u'\n' + undone.error());
+    }
+    return written;
 }
 
 Result<> printBatch(const ComposedBatch& batch, QIODevice& out)
@@ -142,8 +161,8 @@ Result<RunEnd> runBatch(const BatchJob& job, const ComposedBatch& batch, const R
         if (!goAhead)
             return RunEnd::Declined;
     }
-    Result<> written =
-        options.print ? printBatch(batch, *options.print) : writeBatchFile(job, batch);
+    Result<> written = options.print ? printBatch(batch, *options.print)
+                                     : writeBatchFile(job, batch, job.logProgress());
     if (!written.ok())
         return written.failure();
     return RunEnd::Written;

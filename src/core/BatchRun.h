@@ -48,8 +48,9 @@ struct Review
 Review reviewBatch(const BatchJob& job, const ComposedBatch& batch, bool strict);
 Verdict verdictOn(const QList<Finding>& findings, bool strict);
 
-// Replaces doit.pro in the working folder with `batch`.
-Result<> writeBatchFile(const BatchJob& job, const ComposedBatch& batch);
+// Replaces doit.pro in the working folder with `batch`. `withLog`: the
+// batch notes its progress in a new doit.log, written first.
+Result<> writeBatchFile(const BatchJob& job, const ComposedBatch& batch, bool withLog);
 // Writes `batch` to `out` instead, such as standard output.
 Result<> printBatch(const ComposedBatch& batch, QIODevice& out);
 
@@ -69,7 +70,8 @@ enum class RunEnd {
 // answers whether to write all the same.
 using FindingsPresenter = std::function<bool(const Review& review)>;
 
-// The whole run of a composed batch: review, show, decide, write or print.
+// The whole run of a composed batch: review, show, decide, write (with a
+// progress log when the job says so) or print.
 // Fails only when writing fails; a refused or declined batch writes nothing.
 Result<RunEnd> runBatch(const BatchJob& job, const ComposedBatch& batch, const RunOptions& options,
                         const FindingsPresenter& present);

@@ -71,7 +71,25 @@ ComposedBatch::ComposedBatch(const BatchFrame& frame, const QStringList& selecti
     }
 }
 
-bool ComposedBatch::writeTo(QIODevice& device) const
+ComposedBatch ComposedBatch::fromSegments(QByteArray header, const QList<QByteArray>& segments,
+                                          QByteArray closing, const QStringList& selection)
+{
+    // The segments take the names' place; there is no open step or function
+    // block around them.
+    ComposedBatch batch;
+    batch.m_selection = selection;
+    batch.m_header = std::move(header);
+    batch.m_closing = std::move(closing);
+    batch.m_tail.clear();
+    batch.m_nameEnds.reserve(segments.size());
+    for (const QByteArray& segment : segments) {
+        batch.m_names += segment;
+        batch.m_nameEnds.append(batch.m_names.size());
+    }
+    return batch;
+}
+
+bool ComposedBatch::writeTo(QIODevice& device, QByteArrayView runId) const
 {
     // Joined a chunk at a time: few writes, and never the whole text in memory.
     QByteArray chunk;
@@ -83,7 +101,10 @@ bool ComposedBatch::writeTo(QIODevice& device) const
     };
     chunk += m_header;
     qsizetype nameStart = 0;
+    qsizetype number = 0;
     for (const qsizetype nameEnd : m_nameEnds) {
+        if (!runId.isEmpty())
+            chunk += runStartStep(++number, runId);
         chunk += m_openStep;
         chunk.append(m_names.constData() + nameStart, nameEnd - nameStart);
         chunk += m_functionBlock;
@@ -91,18 +112,36 @@ bool ComposedBatch::writeTo(QIODevice& device) const
         if (chunk.size() >= kChunkBytes && !flush())
             return false;
     }
+    if (!runId.isEmpty())
+        chunk += runEndStep(runId);
     chunk += m_closing;
-    chunk += "\r\n";
+    chunk += m_tail;
     return flush();
 }
 
-QByteArray ComposedBatch::bytes() const
+QByteArray ComposedBatch::bytes(QByteArrayView runId) const
 {
     QByteArray all;
     QBuffer buffer(&all);
     buffer.open(QIODevice::WriteOnly);
-    writeTo(buffer);
+    writeTo(buffer, runId);
     return all;
+}
+
+QByteArray runStartStep(qsizetype number, QByteArrayView runId)
+{
+    // The redirection first: cmd.exe would take the digit before ">>" for a
+    // handle number. No ";" (ends the step), "%" (calls a mapkey) or "\".
+    return QByteArray(kRunStepStart)
+        .append(QByteArray::number(number))
+        .append(' ')
+        .append(runId)
+        .append(kRunStepEnd);
+}
+
+QByteArray runEndStep(QByteArrayView runId)
+{
+    return QByteArray(kRunEndStepStart).append(runId).append(kRunStepEnd);
 }
 
 } // namespace kettwerk

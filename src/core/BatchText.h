@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,15 @@ class EightBitCodec;
 }
 
 inline constexpr char16_t kBatchFileName[] = u"doit.pro";
+
+// The steps a batch with a progress log holds: "S <number> <run id>" into
+// doit.log before each file, "E <run id>" after the last. Pro/ENGINEER runs
+// them with the system's shell in its working folder, where doit.pro lies.
+inline constexpr char kRunStepStart[] = "mapkey(continued) @SYSTEM>>doit.log echo S ";
+inline constexpr char kRunEndStepStart[] = "mapkey(continued) @SYSTEM>>doit.log echo E ";
+inline constexpr char kRunStepEnd[] = ";\\\r\n";
+QByteArray runStartStep(qsizetype number, QByteArrayView runId);
+QByteArray runEndStep(QByteArrayView runId);
 
 // The blocks that every batch is framed by. They start as the stored blocks;
 // the construction panel may edit them.
@@ -55,10 +65,19 @@ public:
     // may then be written.
     const QString& encodingProblem() const { return m_problem; }
 
+    // A batch cut from a written doit.pro: its header, one segment per file
+    // (from the open step to the end of the function block, as they were
+    // written) and everything after the last file. `selection` names the
+    // files of the segments.
+    static ComposedBatch fromSegments(QByteArray header, const QList<QByteArray>& segments,
+                                      QByteArray closing, const QStringList& selection);
+
     // Writes the whole content; false as soon as the device refuses a write.
-    bool writeTo(QIODevice& device) const;
+    // With a `runId`, a step that notes its start in doit.log stands before
+    // each file, and one that notes the end before the closing line.
+    bool writeTo(QIODevice& device, QByteArrayView runId = {}) const;
     // The whole content at once, for short batches and for tests.
-    QByteArray bytes() const;
+    QByteArray bytes(QByteArrayView runId = {}) const;
 
 private:
     QStringList m_selection;
@@ -67,6 +86,7 @@ private:
     QByteArray m_openStep;
     QByteArray m_functionBlock;
     QByteArray m_closing;
+    QByteArray m_tail = "\r\n";  // after the closing line
     QByteArray m_names;          // every encoded name, one after the other
     QList<qsizetype> m_nameEnds; // where each name ends in m_names
     QString m_problem;

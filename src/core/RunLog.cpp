@@ -227,9 +227,10 @@ void RunLogReader::note(QString problem)
         return;
     }
     ++m_problemsLeftOut;
+    const int leftOut = int(std::min(m_problemsLeftOut, qsizetype(INT_MAX)));
     const QString summary =
         QCoreApplication::translate("kettwerk::RunLog", "„%1“: %n weitere Zeilen übergangen",
-                                    nullptr, int(qMin<qsizetype>(m_problemsLeftOut, INT_MAX)))
+                                    nullptr, leftOut)
             .arg(m_shownPath);
     if (m_problemsLeftOut == 1)
         m_log.problems.append(summary);

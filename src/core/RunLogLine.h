@@ -10,6 +10,8 @@
 namespace kettwerk::runlog {
 
 inline constexpr QByteArrayView kHeaderWord = "KETTWERK-LAUF ";
+inline constexpr QByteArrayView kFormat = "1";
+inline constexpr qsizetype kIdLength = 5;
 
 // The shell's echo may leave blanks before the line end.
 inline QByteArrayView withoutTrailingBlanks(QByteArrayView line)
@@ -51,7 +53,7 @@ inline std::optional<qsizetype> numberOf(QByteArrayView digits)
 
 inline bool isBatchId(QByteArrayView id)
 {
-    if (id.size() != 5)
+    if (id.size() != kIdLength)
         return false;
     for (const char c : id) {
         if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))

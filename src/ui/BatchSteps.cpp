@@ -69,8 +69,8 @@ void BatchSteps::onMapkeyButtonClicked()
     // A second click shows the open window again, with what it holds.
     if (!isLoaded(m_mapkeyWindow)) {
         QStringList unreadable; // the check before writing names them
-        m_mapkeyWindow =
-            new MapkeyWindow(m_job.mapkeyNames(), m_job.readDefinitions(&unreadable), m_window);
+        m_mapkeyWindow = new MapkeyWindow(m_job.mapkeyNames(), m_job.logProgress(),
+                                          m_job.readDefinitions(&unreadable), m_window);
         connect(m_mapkeyWindow, &MapkeyWindow::namesEntered, this, &BatchSteps::onNamesEntered);
         connect(m_mapkeyWindow, &MapkeyWindow::configFileAdded, this, [this](const QString& path) {
             QStringList files = m_job.furtherConfigFiles();
@@ -86,9 +86,10 @@ void BatchSteps::onMapkeyButtonClicked()
     m_mapkeyWindow->activateWindow();
 }
 
-void BatchSteps::onNamesEntered(const QString& names)
+void BatchSteps::onNamesEntered(const QString& names, bool logProgress)
 {
     m_job.setMapkeyNames(names);
+    m_job.setLogProgress(logProgress);
     if (const Result<> stored = m_job.storeMapkeyNames(m_settings); !stored.ok())
         Q_EMIT settingsNotStored(stored.error());
     showComposed(composeBatch(m_job));
@@ -159,8 +160,11 @@ void BatchSteps::onWriteClicked()
     Q_EMIT statusMessage(tr("Datei doit.pro wurde gespeichert !"));
     if (!isLoaded(m_completionWindow)) {
         // "Datei editieren" opens doit.pro in the working folder of that moment.
+        std::function<void()> followRun;
+        if (m_job.logProgress())
+            followRun = [this] { Q_EMIT followRunRequested(); };
         m_completionWindow =
-            new CompletionWindow([this] { return m_job.batchFilePath(); }, m_window);
+            new CompletionWindow([this] { return m_job.batchFilePath(); }, followRun, m_window);
         centreOnScreen(m_completionWindow);
     }
     m_completionWindow->show();
@@ -169,8 +173,10 @@ void BatchSteps::onWriteClicked()
 
 void BatchSteps::takeOpenMapkeyNames()
 {
-    if (isLoaded(m_mapkeyWindow))
+    if (isLoaded(m_mapkeyWindow)) {
         m_job.setMapkeyNames(m_mapkeyWindow->mapkeyNames());
+        m_job.setLogProgress(m_mapkeyWindow->logProgress());
+    }
 }
 
 void BatchSteps::closeWindows()

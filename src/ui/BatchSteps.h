@@ -56,10 +56,12 @@ Q_SIGNALS:
     void settingsNotStored(const QString& error);
     // A batch was composed: the construction panel, if open, goes away.
     void composed();
+    // "Lauf verfolgen" in the completion notice.
+    void followRunRequested();
 
 private:
     void onMapkeyButtonClicked();
-    void onNamesEntered(const QString& names);
+    void onNamesEntered(const QString& names, bool logProgress);
     void onWriteClicked();
     bool showComposed(Result<ComposedBatch> batch);
     // The findings of the check before writing: errors are shown and stop

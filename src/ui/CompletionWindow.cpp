@@ -26,7 +26,8 @@ void addLabel(QWidget* parent, const char16_t* name, const QString& text, QRect 
 
 } // namespace
 
-CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidget* owner)
+CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath,
+                                   std::function<void()> followRun, QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::MSWindowsFixedSizeDialogHint),
       m_batchFilePath(std::move(batchFilePath))
@@ -56,6 +57,16 @@ CompletionWindow::CompletionWindow(std::function<QString()> batchFilePath, QWidg
     edit->setObjectName(QStringLiteral("cmd_edit"));
     placeTwips(edit, layout::completionWindow::editButton);
     connect(edit, &QPushButton::clicked, this, &CompletionWindow::editBatchFile);
+
+    if (followRun) {
+        auto* follow = new QPushButton(tr("Lauf verfolgen"), this);
+        follow->setObjectName(QStringLiteral("cmd_verfolgen"));
+        placeTwips(follow, layout::completionWindow::followButton);
+        connect(follow, &QPushButton::clicked, this, [this, followRun] {
+            followRun();
+            close();
+        });
+    }
 
     auto* closeIcon =
         new ClickableImage(QStringLiteral("img_ex6"), QStringLiteral(":/icons/close.png"), this);

@@ -16,8 +16,10 @@ public:
     static constexpr int kCloseAfterMs = 4000;
 
     // `batchFilePath` is asked when "Datei editieren" is pressed, so that the
-    // working folder of that moment counts.
-    CompletionWindow(std::function<QString()> batchFilePath, QWidget* owner);
+    // working folder of that moment counts. With `followRun`, a button
+    // "Lauf verfolgen" calls it: the batch keeps a progress log.
+    CompletionWindow(std::function<QString()> batchFilePath, std::function<void()> followRun,
+                     QWidget* owner);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

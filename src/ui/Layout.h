@@ -143,7 +143,8 @@ inline constexpr Place replaceButton{8160, 5520, 1335, 285};
 } // namespace constructionPanel
 
 namespace mapkeyWindow {
-inline constexpr Size client{3540, 2985};
+// One row taller than designed, for the progress log's check box.
+inline constexpr Size client{3540, 3285};
 inline constexpr Place warning{120, 0, 3255, 495};
 inline constexpr Place prompt{120, 600, 3255, 255};
 inline constexpr Place namesField{120, 840, 3255, 375};
@@ -151,6 +152,7 @@ inline constexpr Place ok{960, 1320, 1815, 375};
 inline constexpr Place hint{120, 1920, 3255, 855};
 inline constexpr Place hintText{120, 120, 2655, 495}; // inside the hint
 inline constexpr Place example{1440, 360, 1695, 405}; // inside the hint
+inline constexpr Place logCheckBox{120, 2850, 3255, 255};
 } // namespace mapkeyWindow
 
 namespace completionWindow {
@@ -162,6 +164,8 @@ inline constexpr Place menuPath{1200, 600, 1575, 255};
 inline constexpr Place loaded{1320, 840, 1335, 255};
 inline constexpr Place picture{960, 1080, 2235, 1635};
 inline constexpr Place editButton{120, 2760, 1455, 375};
+// Only when the batch keeps a progress log.
+inline constexpr Place followButton{1680, 2760, 1455, 375};
 inline constexpr Place closeImage{3840, 2760, 360, 345};
 } // namespace completionWindow
 

@@ -1,6 +1,9 @@
 #include "ui/MainWindow.h"
 
+#include "core/RunLog.h"
+#include "core/RunStatus.h"
 #include "filelist/FileList.h"
+#include "platform/FileSystem.h"
 #include "platform/Platform.h"
 #include "ui/BatchSteps.h"
 #include "ui/BottomBar.h"
@@ -16,6 +19,7 @@
 #include "ui/MessageBox.h"
 #include "ui/OutputFolderPanel.h"
 #include "ui/Painting.h"
+#include "ui/RunWindow.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
 
@@ -100,6 +104,9 @@ void MainWindow::connectPanels()
             [this] { m_batchSteps->compose(m_job.functionBlock()); });
     auto* construction = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
     connect(construction, &QShortcut::activated, this, &MainWindow::showConstructionPanel);
+    auto* run = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(run, &QShortcut::activated, this, &MainWindow::showRunWindow);
+    connect(m_batchSteps, &BatchSteps::followRunRequested, this, &MainWindow::showRunWindow);
     onEscape(this, [this] { closeTopPanel(); });
 
     connect(m_fileListPanel, &FileListPanel::statusMessage, this, &MainWindow::showStatus);
@@ -141,6 +148,35 @@ void MainWindow::placePanelsForStart()
     m_fileListPanel->setFocus(); // the work starts in the list
     m_outputFolderPanel->restoreFolder(m_job.workingFolder());
     showStatus(tr("Bitte Dateien wählen"));
+    tellOfUnfinishedRun();
+}
+
+void MainWindow::tellOfUnfinishedRun()
+{
+    if (!platform::isExistingFile(m_job.runLogPath()))
+        return;
+    // An unreadable log is the progress window's to explain, not the start's.
+    const Result<RunLog> log = readRunLog(m_job.runLogPath());
+    if (!log.ok())
+        return;
+    if (const QString notice = unfinishedRunNotice(log.value()); !notice.isEmpty())
+        showStatus(notice);
+}
+
+void MainWindow::showRunWindow()
+{
+    // The log of the working folder of this moment: a window that follows
+    // another folder's log is replaced.
+    if (isLoaded(m_runWindow) && m_runWindow->property("logPath") != m_job.runLogPath())
+        m_runWindow->close();
+    if (!isLoaded(m_runWindow)) {
+        m_runWindow = new RunWindow(m_job, m_settings, this);
+        m_runWindow->setProperty("logPath", m_job.runLogPath());
+        connect(m_runWindow, &RunWindow::statusMessage, this, &MainWindow::showStatus);
+    }
+    m_runWindow->show();
+    m_runWindow->raise();
+    m_runWindow->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -159,8 +195,11 @@ void MainWindow::storeAndCloseOthers()
     if (const Result<> stored = m_job.store(m_settings); !stored.ok())
         reportSettingsNotStored(stored.error());
     m_batchSteps->closeWindows();
-    if (isLoaded(m_helpWindow))
-        m_helpWindow->close();
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_helpWindow.data()), static_cast<QWidget*>(m_runWindow.data())}) {
+        if (isLoaded(window))
+            window->close();
+    }
 }
 
 void MainWindow::reportSettingsNotStored(const QString& error)

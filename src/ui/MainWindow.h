@@ -21,6 +21,7 @@ class ExplanationLabel;
 class FileListPanel;
 class HelpWindow;
 class OutputFolderPanel;
+class RunWindow;
 
 // Form1, "Kettwerk für Wildfire 2.0": the fixed-size window whose panels lead
 // the user from a list of files to doit.pro. The batch job holds the work;
@@ -58,6 +59,9 @@ private:
     void onInfoImageClicked();
     void onInstallAutoClicked();
     void showConstructionPanel();
+    void showRunWindow();
+    // At start: a run in doit.log that stopped halfway is worth a word.
+    void tellOfUnfinishedRun();
     void closeTopPanel();
     void showStatus(const QString& text);
 
@@ -73,6 +77,7 @@ private:
     OutputFolderPanel* m_outputFolderPanel = nullptr;
     BrowserPanel* m_browserPanel = nullptr;
     QPointer<HelpWindow> m_helpWindow;
+    QPointer<RunWindow> m_runWindow;
     bool m_closed = false;
     bool m_settingsFailureReported = false;
 };

@@ -7,6 +7,7 @@
 #include "ui/Twips.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QCompleter>
 #include <QContextMenuEvent>
 #include <QFileDialog>
@@ -25,8 +26,8 @@ constexpr int kNameRole = Qt::UserRole + 1;
 
 } // namespace
 
-MapkeyWindow::MapkeyWindow(const QString& names, const MapkeyDefinitions& definitions,
-                           QWidget* owner)
+MapkeyWindow::MapkeyWindow(const QString& names, bool logProgress,
+                           const MapkeyDefinitions& definitions, QWidget* owner)
     : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frm_mapkeyneu"));
@@ -63,8 +64,15 @@ MapkeyWindow::MapkeyWindow(const QString& names, const MapkeyDefinitions& defini
     placeTwips(ok, layout::mapkeyWindow::ok);
 
     buildHint();
+    m_logProgress = new QCheckBox(tr("Fortschritt in doit.log protokollieren"), this);
+    m_logProgress->setObjectName(QStringLiteral("chk_protokoll"));
+    m_logProgress->setChecked(logProgress);
+    m_logProgress->setToolTip(tr("Der Batch notiert beim Lauf in doit.log, welche Datei er "
+                                 "gerade öffnet. Strg+L im Hauptfenster zeigt den Lauf."));
+    placeTwips(m_logProgress, layout::mapkeyWindow::logCheckBox);
     offerNames(definitions);
     setTabOrder(m_namesField, ok);
+    setTabOrder(ok, m_logProgress);
     connect(ok, &QPushButton::clicked, this, &MapkeyWindow::onOkClicked);
     connect(m_namesField, &QLineEdit::returnPressed, this, [this] {
         // Enter in the offered names picks one; only a plain Enter means OK.
@@ -175,9 +183,14 @@ QString MapkeyWindow::mapkeyNames() const
     return m_namesField->text();
 }
 
+bool MapkeyWindow::logProgress() const
+{
+    return m_logProgress->isChecked();
+}
+
 void MapkeyWindow::onOkClicked()
 {
-    Q_EMIT namesEntered(m_namesField->text());
+    Q_EMIT namesEntered(m_namesField->text(), m_logProgress->isChecked());
     close();
 }
 

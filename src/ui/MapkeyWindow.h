@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QCompleter;
 class QLineEdit;
 class QStandardItemModel;
@@ -29,13 +30,16 @@ class MapkeyWindow : public QWidget
 public:
     // Opens with `names`, the names entered last, and offers the names that
     // `definitions` holds.
-    MapkeyWindow(const QString& names, const MapkeyDefinitions& definitions, QWidget* owner);
+    // `logProgress`: whether the batch notes its progress in doit.log.
+    MapkeyWindow(const QString& names, bool logProgress, const MapkeyDefinitions& definitions,
+                 QWidget* owner);
 
     QString mapkeyNames() const;
+    bool logProgress() const;
 
 Q_SIGNALS:
     // OK was pressed with these names; the window closes right after.
-    void namesEntered(const QString& names);
+    void namesEntered(const QString& names, bool logProgress);
     // The user picked a further config.pro to look mapkeys up in.
     void configFileAdded(const QString& path);
 
@@ -53,6 +57,7 @@ private:
     std::optional<NameSpan> nameAtCursor() const;
 
     QLineEdit* m_namesField = nullptr;
+    QCheckBox* m_logProgress = nullptr;
     QCompleter* m_completer = nullptr;
     QStandardItemModel* m_offered = nullptr;
 };

@@ -144,7 +144,7 @@ class TestBatchJob : public QObject
         job.setSelection({name});
         const Result<ComposedBatch> batch = composeBatch(job);
         job.setSelection({u"later.drw"_s}); // composition has already taken the selection
-        return writeBatchFile(job, batch.value());
+        return writeBatchFile(job, batch.value(), false);
     }
 
 private Q_SLOTS:

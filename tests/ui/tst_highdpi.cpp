@@ -52,8 +52,9 @@ struct AllWindows
             true);
         help = std::make_unique<ui::HelpWindow>(main->frameGeometry());
         windows = {main.get(), main->findChild<QWidget*>(u"Frame1"_s),
-                   new ui::MapkeyWindow(u"+;%bb;"_s, {}, main.get()),
-                   new ui::CompletionWindow([] { return QString(); }, main.get()), help.get()};
+                   new ui::MapkeyWindow(u"+;%bb;"_s, true, {}, main.get()),
+                   new ui::CompletionWindow([] { return QString(); }, [] {}, main.get()),
+                   help.get()};
     }
     void showPanels()
     {
