@@ -113,9 +113,10 @@ Result<ComposedBatch> restOfRun(QByteArrayView doitPro, const RunLog& log, bool 
 
 Result<Resumed> resumeRun(const BatchJob& job, bool skipCurrent)
 {
+    // A log that cannot be read or is no Kettwerk log is no run to go on with.
     const Result<RunLog> log = readRunLog(job.runLogPath());
     if (!log.ok())
-        return log.failure();
+        return Failure::file(log.error());
     const Result<QByteArray> doitPro = readWholeFile(job.batchFilePath());
     if (!doitPro.ok())
         return doitPro.failure();

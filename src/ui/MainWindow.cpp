@@ -173,6 +173,7 @@ void MainWindow::showRunWindow()
         m_runWindow = new RunWindow(m_job, m_settings, this);
         m_runWindow->setProperty("logPath", m_job.runLogPath());
         connect(m_runWindow, &RunWindow::statusMessage, this, &MainWindow::showStatus);
+        centreOnScreen(m_runWindow);
     }
     m_runWindow->show();
     m_runWindow->raise();

@@ -8,6 +8,7 @@
 #include "platform/EightBitCodec.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "support/BatchRunner.h"
 #include "support/ExpectedBatch.h"
 #include "support/Files.h"
 #include "support/Rows.h"
@@ -97,28 +98,6 @@ template <typename Write> auto withFileSizeLimit(rlim_t bytes, Write write)
     return result;
 }
 #endif
-
-// Runs kettwerk-batch as a user's script would: its exit code, and what it printed.
-struct BatchRunner
-{
-    int run(const QStringList& arguments, const QByteArray& input = {})
-    {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(qEnvironmentVariable("KETTWERK_BATCH"), arguments);
-        if (!process.waitForStarted())
-            return -1;
-        process.write(input);
-        process.closeWriteChannel();
-        process.waitForFinished(60000);
-        out = process.readAllStandardOutput();
-        err = QString::fromUtf8(process.readAllStandardError());
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    }
-    QProcessEnvironment environment;
-    QByteArray out;
-    QString err;
-};
 
 enum Fault { MissingFolder, PathIsFolder, PathIsPipe, ReadOnlyFile, UnreadableFile, LockedFolder };
 

@@ -1,0 +1,184 @@
+#include "core/RunLog.h"
+#include "support/BatchRunner.h"
+#include "support/ExpectedBatch.h"
+#include "support/Files.h"
+#include "support/Player.h"
+#include "support/Rows.h"
+#include "support/TestEnvironment.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+using namespace kettwerk;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray listOf(int files)
+{
+    QByteArray list;
+    for (int i = 1; i <= files; ++i)
+        list += "f" + QByteArray::number(i) + ".drw\n";
+    return list;
+}
+
+enum Setup { NoLog, ForeignLog, NotStarted, Finished, WrittenAgain };
+
+} // namespace
+
+// Runs written with a progress log, played as Pro/ENGINEER would, looked at
+// and taken up again through kettwerk-batch.
+class TestRuns : public QObject
+{
+    Q_OBJECT
+    TestSettings m_settings;
+    QTemporaryDir m_home;
+    std::optional<QTemporaryDir> m_work;
+    BatchRunner m_batch;
+
+    QString file(const QString& name) const { return m_work->filePath(name); }
+    int batch(const QStringList& arguments, const QByteArray& list = {})
+    {
+        return m_batch.run(arguments + QStringList{u"--out"_s, m_work->path()}, list);
+    }
+    int write(const QByteArray& list, bool log = true)
+    {
+        return batch(log ? QStringList{u"--list"_s, u"-"_s, u"--log"_s}
+                         : QStringList{u"--list"_s, u"-"_s},
+                     list);
+    }
+    // The names of the files that a log's own batch started, in order.
+    static QStringList started(const QString& path)
+    {
+        const Result<RunLog> log = readRunLog(path);
+        QStringList names;
+        for (const qsizetype number : log.value().started)
+            names.append(log.value().files.at(number - 1));
+        return names;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        QVERIFY(writeBytes(m_home.filePath(u"config.pro"_s), kDefinedMapkeys));
+    }
+    void init()
+    {
+        m_settings.clear();
+        m_work.emplace();
+        m_batch.environment = QProcessEnvironment::systemEnvironment();
+        m_batch.environment.insert(u"XDG_CONFIG_HOME"_s, m_settings.folder());
+    }
+
+    // The lines a batch gains, byte for byte, and the log written beside it.
+    void markersStandAroundEachFile()
+    {
+        QCOMPARE(batch({u"--list"_s, u"-"_s, u"--log"_s, u"--mapkeys"_s, u"rt"_s}, "a.drw\n"), 0);
+        const QByteArray log = readBytes(file(u"doit.log"_s));
+        const QRegularExpressionMatch head =
+            QRegularExpression(u"^KETTWERK-LAUF 1 ([a-z0-9]{5}) \\S+ 1\r\nF 1 a.drw\r\n$"_s)
+                .match(QString::fromLatin1(log));
+        QVERIFY2(head.hasMatch(), log);
+        const QByteArray id = head.captured(1).toLatin1();
+        QByteArray expected = oneFileBatch("a.drw", "rt");
+        expected.insert(18, "mapkey(continued) @SYSTEM>>doit.log echo S 1 " + id + ";\\\r\n");
+        expected.insert(expected.size() - 25,
+                        "mapkey(continued) @SYSTEM>>doit.log echo E " + id + ";\\\r\n");
+        QCOMPARE(readBytes(file(u"doit.pro"_s)), expected);
+        // The markers are Kettwerk's own: no warning about @SYSTEM.
+        QVERIFY2(!m_batch.err.contains(u"@SYSTEM"_s), qPrintable(m_batch.err));
+    }
+    // The crash test: a 1,200-file run breaks off in file 212 and goes on.
+    void brokenRunGoesOnWhereItStopped_data()
+    {
+        QTest::addColumn<bool>("skip");
+        row("repeat Nr. 212", false);
+        row("skip Nr. 212", true);
+    }
+    void brokenRunGoesOnWhereItStopped()
+    {
+        QFETCH(bool, skip);
+        QCOMPARE(write(listOf(1200)), 0);
+        QVERIFY(playBatch(m_work->path(), 212));
+        QCOMPARE(batch({u"--status"_s}), 3);
+        QVERIFY2(m_batch.out.contains(": 212 von 1200 Dateien begonnen, 211 fertig.\n"
+                                      "Zuletzt begonnen: Nr. 212 f212.drw, vor "),
+                 m_batch.out);
+        QCOMPARE(batch(skip ? QStringList{u"--resume"_s, u"--skip-current"_s}
+                            : QStringList{u"--resume"_s}),
+                 0);
+        QCOMPARE(m_batch.out, skip ? "doit.pro enthält nun die 988 übrigen Dateien ab Nr. 213.\n"
+                                   : "doit.pro enthält nun die 989 übrigen Dateien ab Nr. 212.\n");
+        QVERIFY(playBatch(m_work->path()));
+        QCOMPARE(batch({u"--status"_s}), 0);
+        // The two logs together cover every file once, Nr. 212 twice when repeated.
+        const QStringList all = started(file(u"doit.log.1"_s)) + started(file(u"doit.log"_s));
+        QCOMPARE(all.size(), skip ? 1200 : 1201);
+        for (int i = 1; i <= 1200; ++i)
+            QCOMPARE(all.count(u"f%1.drw"_s.arg(i)), i == 212 && !skip ? 2 : 1);
+        QCOMPARE(batch({u"--resume"_s}), 1); // nothing left
+    }
+    void statusAndResumeSayWhatIsWrong_data()
+    {
+        QTest::addColumn<int>("setup");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said"); // in what it printed
+        row("no log", int(NoLog), "--status", 2, "doit.log“ konnte nicht gelesen werden");
+        row("another program's file", int(ForeignLog), "--resume", 2,
+            "kein Protokoll von Kettwerk");
+        row("not started", int(NotStarted), "--status", 3, "noch nicht begonnen, 0 von 2 Dateien");
+        row("finished", int(Finished), "--status", 0, "fertig, 2 von 2 Dateien");
+        row("nothing left", int(Finished), "--resume", 1, "keine Datei mehr übrig");
+        row("doit.pro written again", int(WrittenAgain), "--resume", 2, "gehört nicht mehr");
+    }
+    // ... and write nothing.
+    void statusAndResumeSayWhatIsWrong()
+    {
+        QFETCH(int, setup);
+        QFETCH(QString, command);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        if (setup == ForeignLog)
+            QVERIFY(writeBytes(file(u"doit.log"_s), "Protokoll\r\n"));
+        if (setup != NoLog && setup != ForeignLog)
+            QCOMPARE(write(listOf(2)), 0);
+        if (setup == Finished || setup == WrittenAgain)
+            QVERIFY(playBatch(m_work->path(), setup == Finished ? -1 : 1));
+        if (setup == WrittenAgain)
+            QCOMPARE(write(listOf(3), false), 0);
+        const QStringList before = entries(m_work->path());
+        const QByteArray doit = readBytes(file(u"doit.pro"_s));
+        const QByteArray log = readBytes(file(u"doit.log"_s));
+        QCOMPARE(batch({command}), exitCode);
+        const QString printed = QString::fromUtf8(m_batch.out) + m_batch.err;
+        QVERIFY2(printed.contains(said), qPrintable(printed));
+        QCOMPARE(entries(m_work->path()), before);
+        QCOMPARE(readBytes(file(u"doit.pro"_s)), doit);
+        QCOMPARE(readBytes(file(u"doit.log"_s)), log);
+    }
+    // An earlier log is kept once; a batch without the log leaves it alone,
+    // and a doit.pro that cannot be written puts both back.
+    void earlierLogIsKept()
+    {
+        QCOMPARE(write("a.drw\n"), 0);
+        const QByteArray first = readBytes(file(u"doit.log"_s));
+        QCOMPARE(write("b.drw\n"), 0);
+        const QByteArray second = readBytes(file(u"doit.log"_s));
+        QCOMPARE(readBytes(file(u"doit.log.1"_s)), first);
+        QVERIFY(second.contains("F 1 b.drw"));
+        QCOMPARE(write("c.drw\n", false), 0);
+        QVERIFY(!readBytes(file(u"doit.pro"_s)).contains("@SYSTEM"));
+        QVERIFY(QFile::remove(file(u"doit.pro"_s)) && QDir().mkdir(file(u"doit.pro"_s)));
+        QCOMPARE(write("d.drw\n"), 2);
+        QCOMPARE(readBytes(file(u"doit.log"_s)), second);
+        QCOMPARE(readBytes(file(u"doit.log.1"_s)), first);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRuns)
+#include "tst_runs.moc"
