@@ -8,8 +8,8 @@
 namespace kettwerk::platform {
 
 // Opens a document, or an address such as "mailto:…", in the program that the
-// system associates with it, without waiting for that program. A failure names what could not be opened and
-// why.
+// system associates with it, without waiting for that program. A failure names what could not be
+// opened and why.
 class Shell : public Replaceable<Shell>
 {
 public:

@@ -26,10 +26,11 @@ public:
                                    : QUrl::fromLocalFile(pathOrAddress).toString();
         if (QProcess::startDetached(QStringLiteral("xdg-open"), {target}))
             return {};
-        return Failure::file(QCoreApplication::translate("kettwerk::platform::Shell",
-                                                   "„%1“ konnte nicht geöffnet werden: xdg-open "
-                                                   "ließ sich nicht starten.")
-                           .arg(pathOrAddress));
+        return Failure::file(
+            QCoreApplication::translate("kettwerk::platform::Shell",
+                                        "„%1“ konnte nicht geöffnet werden: xdg-open "
+                                        "ließ sich nicht starten.")
+                .arg(pathOrAddress));
     }
 
 private:

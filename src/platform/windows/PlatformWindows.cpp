@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <QDir>
 
+// windows.h first: the others build on its types.
+#include <windows.h>
+
 #include <mmsystem.h>
 #include <shellapi.h>
-#include <windows.h>
 
 namespace kettwerk::platform {
 namespace {
@@ -86,8 +88,8 @@ public:
         if (result > 32)
             return {};
         return Failure::file(QCoreApplication::translate("kettwerk::platform::Shell",
-                                                   "„%1“ konnte nicht geöffnet werden: %2")
-                           .arg(pathOrAddress, shellErrorText(result)));
+                                                         "„%1“ konnte nicht geöffnet werden: %2")
+                                 .arg(pathOrAddress, shellErrorText(result)));
     }
 };
 
