@@ -61,10 +61,10 @@ private Q_SLOTS:
 #else
         QTemporaryDir folder;
         const QString missing = QDir::toNativeSeparators(folder.filePath(u"doit.pro"_s));
-        const platform::ShellResult result = platform::Shell::system().open(missing);
-        QVERIFY(!result.ok);
-        QVERIFY2(result.error.contains(missing) && result.error.contains(u"nicht gefunden"_s),
-                 qPrintable(result.error));
+        const Result<> result = platform::Shell::system().open(missing);
+        QVERIFY(!result.ok());
+        QVERIFY2(result.error().contains(missing) && result.error().contains(u"nicht gefunden"_s),
+                 qPrintable(result.error()));
 #endif
     }
 };
