@@ -9,7 +9,7 @@ WINDOWS_DIR ?= build-windows
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test check-high-dpi package check-asan fuzz bench format translations clean windows windows-build test-windows
+.PHONY: all deps build run test check-high-dpi package check-asan check-breaks fuzz bench format translations clean windows windows-build test-windows
 
 all: build
 
@@ -46,6 +46,12 @@ check-asan: deps
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+# The deliberate bugs of tests/breaks/, planted one at a time in a copy of the
+# checkout (build-breaks/): fails unless the tests catch every one. BREAKS
+# picks the breaks whose name contains it, e.g. BREAKS=core-batchcheck.
+check-breaks: deps
+	@JOBS=$(JOBS) bash scripts/check-breaks $(BREAKS)
 
 # Each fuzz target for FUZZ_SECONDS, starting from the seeds in fuzz/corpus.
 fuzz: deps
