@@ -292,7 +292,7 @@ Reason: %1</translation>
     <message>
         <source>Aufruf: kettwerk-batch [--list DATEI|-] [--mapkeys TEXT] [--out ORDNER] [--print]
                        [--check] [--strict] [--config DATEI]... [--install-auto]
-                       [--help]
+                       [--help] [--version]
 
 Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettwerk.
 
@@ -311,6 +311,7 @@ Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettw
                     die im Benutzerordner.
   --install-auto    Den Mapkey auto an die config.pro im Ordner anhängen.
   --help            Diese Hilfe.
+  --version         Name und Version des Programms ausgeben.
 
 Vor dem Schreiben wird geprüft: Modellnamen (Länge, Zeichen, Dateityp, nur in
 Groß-/Kleinschreibung verschieden) und Mapkeys (definiert, Aufrufe im Kreis,
@@ -322,7 +323,7 @@ der Prüfung, 2 eine Datei konnte nicht gelesen oder geschrieben werden.
 </source>
         <translation>Usage: kettwerk-batch [--list FILE|-] [--mapkeys TEXT] [--out FOLDER] [--print]
                       [--check] [--strict] [--config FILE]... [--install-auto]
-                      [--help]
+                      [--help] [--version]
 
 Writes doit.pro from a list of file names, exactly as the Kettwerk window does.
 
@@ -341,6 +342,7 @@ Writes doit.pro from a list of file names, exactly as the Kettwerk window does.
                     in the home folder are always searched.
   --install-auto    Append the mapkey auto to the config.pro in the folder.
   --help            This help.
+  --version         Print the program&apos;s name and version.
 
 Checked before writing: model names (length, characters, file type, differing
 only in case) and mapkeys (defined, calls in a circle, nesting deeper than 5
@@ -598,6 +600,10 @@ this tool can also add it to the configuration.</translation>
 oder eventuellen Datenverlust der durch die Verwendung des Programms enstanden ist.</source>
         <translation>The author gives no guarantee that the program works and accepts no
 liability for any loss of data caused by its use.</translation>
+    </message>
+    <message>
+        <source>Kettwerk Info – Version %1</source>
+        <translation>Kettwerk Info – Version %1</translation>
     </message>
 </context>
 <context>

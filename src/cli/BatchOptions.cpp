@@ -64,6 +64,7 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
 
     QCommandLineParser parser;
     parser.addOptions({list, mapkeys, out, config, check, strict, print, installAuto, help});
+    const QCommandLineOption version = parser.addVersionOption();
     // The parser expects the program's name first.
     const QStringList withProgram = QStringList{QStringLiteral("kettwerk-batch")} + arguments;
     bool parsed = false;
@@ -110,8 +111,9 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     options->print = parser.isSet(print);
     options->installAuto = parser.isSet(installAuto);
     options->help = parser.isSet(help);
+    options->version = parser.isSet(version);
 
-    if (!options->help && !options->listSource && !options->installAuto) {
+    if (!options->help && !options->version && !options->listSource && !options->installAuto) {
         *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
                                                "Es fehlt --list (oder --install-auto).");
         return false;
@@ -140,7 +142,7 @@ QString batchUsage()
         "kettwerk::cli::BatchOptions",
         "Aufruf: kettwerk-batch [--list DATEI|-] [--mapkeys TEXT] [--out ORDNER] [--print]\n"
         "                       [--check] [--strict] [--config DATEI]... [--install-auto]\n"
-        "                       [--help]\n"
+        "                       [--help] [--version]\n"
         "\n"
         "Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettwerk.\n"
         "\n"
@@ -159,6 +161,7 @@ QString batchUsage()
         "                    die im Benutzerordner.\n"
         "  --install-auto    Den Mapkey auto an die config.pro im Ordner anhängen.\n"
         "  --help            Diese Hilfe.\n"
+        "  --version         Name und Version des Programms ausgeben.\n"
         "\n"
         "Vor dem Schreiben wird geprüft: Modellnamen (Länge, Zeichen, Dateityp, nur in\n"
         "Groß-/Kleinschreibung verschieden) und Mapkeys (definiert, Aufrufe im Kreis,\n"

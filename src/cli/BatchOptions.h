@@ -18,6 +18,7 @@ struct BatchOptions
     bool print = false;
     bool installAuto = false;
     bool help = false;
+    bool version = false;
 };
 
 // False with a `problem` for arguments that make no sense.

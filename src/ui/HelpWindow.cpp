@@ -6,6 +6,7 @@
 #include "Shell.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -51,7 +52,9 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
 {
     setObjectName(QStringLiteral("frm_help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kettwerk Info"));
+    // The version goes into the title: the window's designed face has no
+    // place for it.
+    setWindowTitle(tr("Kettwerk Info – Version %1").arg(QCoreApplication::applicationVersion()));
     setWindowIcon(QIcon(QStringLiteral(":/icons/info.png")));
     setFixedSize(px(6270), px(4800));
     setFont(sansSerif(8.25));
