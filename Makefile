@@ -68,9 +68,10 @@ bench: deps
 	@echo "JSON: $(BENCH_DIR)/bench.json"
 
 # The Windows program, cross-built with mingw-w64 against a Qt built for
-# Windows (scripts/build-qt-windows installs the compilers and wine and
+# Windows (scripts/build-qt-windows installs the compilers, wine and NSIS and
 # builds that Qt once), packed with everything it needs to run into
-# dist/kettwerk-windows-x64.zip.
+# dist/kettwerk-windows-x64.zip, and the same files into the installer
+# dist/kettwerk-setup-<version>.exe.
 windows-build:
 	@bash scripts/build-qt-windows
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -79,6 +80,7 @@ windows-build:
 
 windows: windows-build
 	@bash scripts/package-windows $(WINDOWS_DIR) dist/kettwerk-windows-x64.zip
+	@bash scripts/package-windows-installer $(WINDOWS_DIR) dist
 
 # Every test executable of the Windows build under wine64; see
 # scripts/test-windows for how the results are counted.
