@@ -82,11 +82,15 @@ windows: windows-build
 	@bash scripts/package-windows $(WINDOWS_DIR) dist/kettwerk-windows-x64.zip
 	@bash scripts/package-windows-installer $(WINDOWS_DIR) dist
 
-# Every test executable of the Windows build under wine64; see
-# scripts/test-windows for how the results are counted.
-test-windows: windows-build
+# Every test executable of the Windows build under wine64 (see
+# scripts/test-windows for how the results are counted), then the installer
+# (scripts/test-windows-installer, which compares with the Linux build's
+# kettwerk-batch). Both run; either failing fails the target.
+test-windows: windows build
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	@bash scripts/test-windows $(WINDOWS_DIR)
+	@bash scripts/test-windows $(WINDOWS_DIR); programs=$$?; \
+	  bash scripts/test-windows-installer $(WINDOWS_DIR) dist $(BUILD_DIR); installer=$$?; \
+	  test $$programs -eq 0 -a $$installer -eq 0
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
