@@ -74,9 +74,10 @@ bench: deps
 	@echo "JSON: $(BENCH_DIR)/bench.json"
 
 # The Windows program, cross-built with mingw-w64 against a Qt built for
-# Windows (scripts/build-qt-windows installs the compilers and wine and
+# Windows (scripts/build-qt-windows installs the compilers, wine and NSIS and
 # builds that Qt once), packed with everything it needs to run into
-# dist/kettwerk-windows-x64.zip.
+# dist/kettwerk-windows-x64.zip, and the same files into the installer
+# dist/kettwerk-setup-<version>.exe.
 windows-build:
 	@bash scripts/build-qt-windows
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -85,12 +86,17 @@ windows-build:
 
 windows: windows-build
 	@bash scripts/package-windows $(WINDOWS_DIR) dist/kettwerk-windows-x64.zip
+	@bash scripts/package-windows-installer $(WINDOWS_DIR) dist
 
-# Every test executable of the Windows build under wine64; see
-# scripts/test-windows for how the results are counted.
-test-windows: windows-build
+# Every test executable of the Windows build under wine64 (see
+# scripts/test-windows for how the results are counted), then the installer
+# (scripts/test-windows-installer, which compares with the Linux build's
+# kettwerk-batch). Both run; either failing fails the target.
+test-windows: windows build
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	@bash scripts/test-windows $(WINDOWS_DIR)
+	@bash scripts/test-windows $(WINDOWS_DIR); programs=$$?; \
+	  bash scripts/test-windows-installer $(WINDOWS_DIR) dist $(BUILD_DIR); installer=$$?; \
+	  test $$programs -eq 0 -a $$installer -eq 0
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kettwerk"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kettwerk"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KETTWERK_VERSION));
     kettwerk::installTranslation(kettwerk::userLanguage());
     // A reader that goes away is a failed write, reported like any other.
     kettwerk::platform::reportBrokenPipes();

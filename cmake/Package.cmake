@@ -3,6 +3,7 @@
 # with its xcb platform and the multimedia plugins for the sound among them.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kettwerk)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Kettwerk-Team")
 set(CPACK_PACKAGE_CONTACT "Kettwerk-Team <kettwerk@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "runs Pro/ENGINEER mapkeys on a whole list of CAD files")

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws Kettwerk's pictures into src/ui/resources as PNG files, and the
-program's icon for desktops into data/icons.
+"""Draws Kettwerk's pictures into src/ui/resources as PNG files, the
+program's icon for desktops into data/icons, and the same icon for Windows
+(the programs' and the installer's) into data/windows/kettwerk.ico.
 
 Needs nothing beyond the Python 3 standard library: every picture is built
 from simple shapes (polygons, circles, rounded rectangles, thick lines),
@@ -22,6 +23,7 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent
 RESOURCES = ROOT / "src" / "ui" / "resources"
 DESKTOP_ICONS = ROOT / "data" / "icons" / "hicolor"
+WINDOWS_ICON = ROOT / "data" / "windows" / "kettwerk.ico"
 
 SAMPLES = 5  # per axis and pixel
 
@@ -207,27 +209,69 @@ class Canvas:
         for pixel, cover in self._coverage(shape):
             pixel[3] *= 1 - cover
 
-    def save(self, path):
+    def _straight_rgba(self, px, py):
+        """The pixel as 8-bit red, green, blue and alpha; a fully transparent
+        one as all zeros."""
+        r, g, b, a = self.pixels[py * self.width + px]
+        alpha = round(a * 255)
+        if alpha == 0:
+            return (0, 0, 0, 0)
+        return (round(r * 255), round(g * 255), round(b * 255), alpha)
+
+    def png(self):
         rows = bytearray()
         for py in range(self.height):
             rows.append(0)  # no filter
             for px in range(self.width):
-                r, g, b, a = self.pixels[py * self.width + px]
-                alpha = round(a * 255)
-                if alpha == 0:
-                    rows += b"\0\0\0\0"
-                else:
-                    rows += bytes((round(r * 255), round(g * 255), round(b * 255), alpha))
+                rows += bytes(self._straight_rgba(px, py))
 
         def chunk(kind, data):
             body = kind + data
             return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
         header = struct.pack(">IIBBBBB", self.width, self.height, 8, 6, 0, 0, 0)
-        png = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-               + chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b""))
+        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+                + chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b""))
+
+    def dib(self):
+        """The picture as an icon's bitmap: a header of twice the height, the
+        colour rows bottom-up in blue, green, red, alpha, then the mask of
+        transparent pixels (one bit each, rows padded to 4 bytes) for
+        programs that ignore the alpha channel."""
+        w, h = self.width, self.height
+        colour = bytearray()
+        mask = bytearray()
+        mask_row = (w + 31) // 32 * 4
+        for py in reversed(range(h)):
+            bits = bytearray(mask_row)
+            for px in range(w):
+                r, g, b, a = self._straight_rgba(px, py)
+                colour += bytes((b, g, r, a))
+                if a == 0:
+                    bits[px // 8] |= 0x80 >> (px % 8)
+            mask += bits
+        header = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 32, 0,
+                             len(colour) + len(mask), 0, 0, 0, 0)
+        return header + bytes(colour) + bytes(mask)
+
+    def save(self, path):
         path.parent.mkdir(parents=True, exist_ok=True)
-        path.write_bytes(png)
+        path.write_bytes(self.png())
+
+
+def save_ico(canvases, path):
+    """One .ico of square canvases. Sizes up to 48 go in as bitmaps, which
+    every part of Windows reads; 256 as PNG, as Windows Vista and later
+    expect it (a bitmap of that size would be a quarter megabyte)."""
+    images = [c.png() if c.width >= 256 else c.dib() for c in canvases]
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for canvas, image in zip(canvases, images):
+        side = canvas.width % 256  # 0 stands for 256
+        directory += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_bytes(directory + b"".join(images))
 
 
 # --- pictures -------------------------------------------------------------
@@ -310,6 +354,23 @@ def draw_kettwerk(scale):
     return c
 
 
+def draw_kettwerk_small(scale):
+    """The chain for 16 pixels, where the links' thin edges of the full
+    drawing blur into a pale smudge: two bolder, darker links and the bar
+    between them, without the gaps."""
+    c = Canvas(16, 16, scale)
+    angle = math.radians(45)
+    ux, uy = math.cos(angle), -math.sin(angle)
+    spacing, half, outer, inner = 4.6, 1.3, 3.1, 1.1
+    for k in (-1, 1):
+        cx, cy = 8 + k * ux * spacing, 8 + k * uy * spacing
+        c.fill(stadium(cx, cy, half, outer, angle) - stadium(cx, cy, half, inner, angle),
+               "#36678f")
+    c.erase(stadium(8, 8, 3.6, 1.6, angle))
+    c.fill(stadium(8, 8, 3.6, 0.95, angle), "#24496b")
+    return c
+
+
 def draw_filebrowser(scale):
     """Open folder."""
     c = Canvas(26, 24, scale)
@@ -389,6 +450,9 @@ PICTURES = {
 
 # The program's icon in the sizes that desktops' menus and docks ask for.
 DESKTOP_ICON_SIZES = (48, 128, 256)
+# And in those that Explorer, the taskbar, the title bar and the Start menu
+# ask for on Windows.
+WINDOWS_ICON_SIZES = (16, 32, 48, 256)
 
 
 def main():
@@ -403,6 +467,9 @@ def main():
         path = DESKTOP_ICONS / f"{size}x{size}" / "apps" / "kettwerk.png"
         draw_kettwerk(size / 32).save(path)
         drawn.append(path)
+    save_ico([draw_kettwerk_small(1) if size == 16 else draw_kettwerk(size / 32)
+              for size in WINDOWS_ICON_SIZES], WINDOWS_ICON)
+    drawn.append(WINDOWS_ICON)
     for path in drawn:
         print(path.relative_to(ROOT))
 

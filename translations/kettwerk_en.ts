@@ -387,7 +387,7 @@ Reason: %1</translation>
     <message>
         <source>Aufruf: kettwerk-batch [--list DATEI|-] [--mapkeys TEXT] [--out ORDNER] [--print]
                        [--check] [--strict] [--config DATEI]... [--log]
-                       [--install-auto] [--help]
+                       [--install-auto] [--help] [--version]
        kettwerk-batch --status [--out ORDNER]
        kettwerk-batch --resume [--skip-current] [--out ORDNER]
 
@@ -416,6 +416,7 @@ Erzeugt doit.pro aus einer Liste von Dateinamen, genau wie das Fenster von Kettw
   --skip-current    Mit --resume: diese Datei überspringen.
   --install-auto    Den Mapkey auto an die config.pro im Ordner anhängen.
   --help            Diese Hilfe.
+  --version         Name und Version des Programms ausgeben.
 
 Vor dem Schreiben wird geprüft: Modellnamen (Länge, Zeichen, Dateityp, nur in
 Groß-/Kleinschreibung verschieden) und Mapkeys (definiert, Aufrufe im Kreis,
@@ -429,7 +430,7 @@ Protokoll, 3 (mit --status) der Lauf ist nicht fertig.
 </source>
         <translation>Usage: kettwerk-batch [--list FILE|-] [--mapkeys TEXT] [--out FOLDER] [--print]
                       [--check] [--strict] [--config FILE]... [--log]
-                      [--install-auto] [--help]
+                      [--install-auto] [--help] [--version]
        kettwerk-batch --status [--out FOLDER]
        kettwerk-batch --resume [--skip-current] [--out FOLDER]
 
@@ -458,6 +459,7 @@ Writes doit.pro from a list of file names, exactly as the Kettwerk window does.
   --skip-current    With --resume: skip that file.
   --install-auto    Append the mapkey auto to the config.pro in the folder.
   --help            This help.
+  --version         Print the program&apos;s name and version.
 
 Checked before writing: model names (length, characters, file type, differing
 only in case) and mapkeys (defined, calls in a circle, nesting deeper than 5
@@ -725,6 +727,10 @@ this tool can also add it to the configuration.</translation>
 oder eventuellen Datenverlust der durch die Verwendung des Programms enstanden ist.</source>
         <translation>The author gives no guarantee that the program works and accepts no
 liability for any loss of data caused by its use.</translation>
+    </message>
+    <message>
+        <source>Kettwerk Info – Version %1</source>
+        <translation>Kettwerk Info – Version %1</translation>
     </message>
 </context>
 <context>

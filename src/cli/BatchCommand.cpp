@@ -113,6 +113,10 @@ int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
         out.write(batchUsage().toUtf8());
         return kSuccess;
     }
+    if (options.version) {
+        say(out, QStringLiteral("kettwerk-batch ") + QCoreApplication::applicationVersion());
+        return kSuccess;
+    }
 
     // The window's stored values stand in for whatever is not given.
     BatchJob job;

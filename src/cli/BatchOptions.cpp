@@ -69,6 +69,7 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     QCommandLineParser parser;
     parser.addOptions({list, mapkeys, out, config, check, strict, print, log, status, resume,
                        skipCurrent, installAuto, help});
+    const QCommandLineOption version = parser.addVersionOption();
     // The parser expects the program's name first.
     const QStringList withProgram = QStringList{QStringLiteral("kettwerk-batch")} + arguments;
     bool parsed = false;
@@ -119,9 +120,11 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     options->skipCurrent = parser.isSet(skipCurrent);
     options->installAuto = parser.isSet(installAuto);
     options->help = parser.isSet(help);
+    options->version = parser.isSet(version);
 
     const bool runLog = options->status || options->resume;
-    if (!options->help && !options->listSource && !options->installAuto && !runLog) {
+    if (!options->help && !options->version && !options->listSource && !options->installAuto &&
+        !runLog) {
         *problem = QCoreApplication::translate(
             "kettwerk::cli::BatchOptions",
             "Es fehlt --list (oder --install-auto, --status, --resume).");
@@ -172,7 +175,7 @@ QString batchUsage()
         "kettwerk::cli::BatchOptions",
         "Aufruf: kettwerk-batch [--list DATEI|-] [--mapkeys TEXT] [--out ORDNER] [--print]\n"
         "                       [--check] [--strict] [--config DATEI]... [--log]\n"
-        "                       [--install-auto] [--help]\n"
+        "                       [--install-auto] [--help] [--version]\n"
         "       kettwerk-batch --status [--out ORDNER]\n"
         "       kettwerk-batch --resume [--skip-current] [--out ORDNER]\n"
         "\n"
@@ -201,6 +204,7 @@ QString batchUsage()
         "  --skip-current    Mit --resume: diese Datei überspringen.\n"
         "  --install-auto    Den Mapkey auto an die config.pro im Ordner anhängen.\n"
         "  --help            Diese Hilfe.\n"
+        "  --version         Name und Version des Programms ausgeben.\n"
         "\n"
         "Vor dem Schreiben wird geprüft: Modellnamen (Länge, Zeichen, Dateityp, nur in\n"
         "Groß-/Kleinschreibung verschieden) und Mapkeys (definiert, Aufrufe im Kreis,\n"

@@ -22,6 +22,7 @@ struct BatchOptions
     bool skipCurrent = false; // the rest starts after the file it stopped at
     bool installAuto = false;
     bool help = false;
+    bool version = false;
 };
 
 // False with a `problem` for arguments that make no sense.

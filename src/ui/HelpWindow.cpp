@@ -9,6 +9,7 @@
 #include "ui/Palette.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -34,7 +35,9 @@ HelpWindow::HelpWindow(const QRect& ownerFrame, QWidget* parent)
 {
     setObjectName(QStringLiteral("frm_help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kettwerk Info"));
+    // The version goes into the title: the window's designed face has no
+    // place for it.
+    setWindowTitle(tr("Kettwerk Info – Version %1").arg(QCoreApplication::applicationVersion()));
     setWindowIcon(QIcon(QStringLiteral(":/icons/info.png")));
     setFixedSize(twipsSize(layout::helpWindow::client));
     setFont(sansSerif(8.25));

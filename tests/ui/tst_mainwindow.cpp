@@ -256,6 +256,7 @@ private Q_SLOTS:
     }
     void infoWindowOpensOnceBesideTheMainWindow()
     {
+        QCoreApplication::setApplicationVersion(u"2.5"_s);
         m_ui.press("Image1");
         m_ui.press("Image1");
         int open = 0;
@@ -265,6 +266,7 @@ private Q_SLOTS:
         QPointer<QWidget> info = openWindow("frm_help");
         QVERIFY(QTest::qWaitForWindowExposed(info));
         QCOMPARE(info->pos(), m_ui.window->frameGeometry().topLeft() + QPoint(27, 27));
+        QCOMPARE(info->windowTitle(), u"Kettwerk Info – Version 2.5"_s);
         // A mail program that fails to open says why.
         m_ui.shell.ok = false;
         auto* link = control<QLabel>(info, "Label6");
