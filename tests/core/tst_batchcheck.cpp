@@ -54,7 +54,11 @@ private Q_SLOTS:
         row("each character named once", "x;%!?[]\"';.asm|Mutter(ä).v2.prt",
             "W#0 „x;%!?[]\"';.asm“: Zeichen „;“, „%“, „!“, „?“, „[“, „]“, „\"“ und „'“ im "
             "Modellnamen\nW#1 „Mutter(ä).v2.prt“: Zeichen „(“, „ä“, „)“ und „.“ im Modellnamen");
-        row("leading hyphen", "-a.prt", "W#0 „-a.prt“: Modellname beginnt mit „-“");
+        row("leading hyphen, every digit", "-a.prt|b0123456789.asm",
+            "W#0 „-a.prt“: Modellname beginnt mit „-“");
+        row("a dot after the type is no version", "x.drw.",
+            u"W#0 „x.drw.“: Zeichen „.“ im Modellnamen\nW#0 „x.drw.“: Dateityp fehlt "_s +
+                kExpectedTypes);
         row("refused by the job, not repeated here", "a`b.drw|a\tb.drw|aΩ.drw", "");
         row("types", "a|b.txt|c.DRW|d.frm|e.sec|f.lay|g.mfg|h.asm",
             u"W#0 „a“: Dateityp fehlt "_s + kExpectedTypes +
@@ -97,10 +101,18 @@ private Q_SLOTS:
         row("indirect cycle", "loop1;%loop2",
             "E Mapkeys rufen sich im Kreis auf: loop1 → loop2 → loop1");
         row("back into the batch", "back", "E Mapkeys rufen sich im Kreis auf: doit → back → doit");
+        row("calls auto", "ba", "E Mapkeys rufen sich im Kreis auf: auto → doit → ba → auto");
+        row("leads into a cycle", "into", "E Mapkeys rufen sich im Kreis auf: self → self");
+        row("control character named", "x\u0085",
+            u"W Mapkey „x<Steuerzeichen U+0085>“ ist in keiner der durchsuchten Dateien "
+            u"definiert "_s +
+                files);
         row("pause below", "p",
             "W Mapkey „p“ hält den unbeaufsichtigten Lauf an: @MANUAL_PAUSE in „q“ (p → q)");
         row("system command", "s",
             "W Mapkey „s“ verlässt Pro/ENGINEER für einen Systembefehl: @SYSTEM in „s“");
+        row("system command below", "t",
+            "W Mapkey „t“ verlässt Pro/ENGINEER für einen Systembefehl: @SYSTEM in „s“ (t → s)");
     }
     void mapkeyNames()
     {
@@ -112,7 +124,8 @@ private Q_SLOTS:
                             "mapkey f %g;\nmapkey g ~ Command `ProCmdSave`;\nmapkey self %self;\n"
                             "mapkey loop1 %loop2;\nmapkey loop2 %c;%loop1;%loop1;\n"
                             "mapkey back %b;%doit;\nmapkey p %c;%q;\nmapkey q @MANUAL_PAUSEbitte;\n"
-                            "mapkey s @SYSTEMnotepad;\nmapkey n %missing;%c;\n",
+                            "mapkey s @SYSTEMnotepad;\nmapkey n %missing;%c;\nmapkey ba %auto;\n"
+                            "mapkey into %self;\nmapkey t %c;%s;\n",
                             u"/work/config.pro"_s);
         const QStringList searched{u"/home/u/config.pro"_s, u"/work/config.pro"_s};
         QCOMPARE(described(checkBatch({u"x.prt"_s}, names, definitions, searched)).join(u'\n'),
@@ -128,11 +141,11 @@ private Q_SLOTS:
         row("LF, comment between", continued, "Erst|b c|");
         row("CR LF", QByteArray(continued).replace("\n", "\r\n"), "Erst|b c|");
         row("CR", QByteArray(continued).replace('\n', '\r'), "Erst|b c|");
-        row("any case, leading blanks", "  MAPKEY a %b;\\\n\tMapkey(Continued) @MANUAL_PAUSEx;"_ba,
+        row("any case, leading blanks", "  MAPKEY a %b;\\\n\tMapkey(Continued) @manual_pausex;"_ba,
             "|b|pause");
         row("name as description", "mapkey a @MAPKEY_NAMEKurz;%b;\n"_ba, "Kurz|b|");
         row("label before name", "mapkey a @MAPKEY_LABELLang;@MAPKEY_NAMEKurz;\n"_ba, "Lang||");
-        row("later wins", "mapkey a %b;\nmapkey a %c;\n"_ba, "|c|");
+        row("later wins, in any case", "mapkey a %b;\nmapkey a %c;\nmapkey A %d;\n"_ba, "|d|");
         row("other option ends it", "mapkey a %b;\\\nsave_display yes\nmapkey(continued) %c;\n"_ba,
             "|b|");
         row("8-bit text",
@@ -148,7 +161,7 @@ private Q_SLOTS:
         QFETCH(QString, summary);
         MapkeyDefinitions definitions;
         definitions.addText(config, u"config.pro"_s);
-        QCOMPARE(::summary(definitions.find(u"a")), summary);
+        QCOMPARE(::summary(definitions.findIgnoringCase(u"a")), summary);
     }
     void filesInLookupOrder()
     {

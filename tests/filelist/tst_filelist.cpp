@@ -64,6 +64,7 @@ private Q_SLOTS:
         QVERIFY(matches("a[1].drw", "a[1].drw"));
         QVERIFY(matches("*.prt ; *.asm", "x.asm"));
         QVERIFY(matches("", "anything"));
+        QVERIFY(matches(" ; ", "anything"));
         QVERIFY(matches("*.*", "README"));
     }
     // The row's name is the entry.
@@ -86,6 +87,7 @@ private Q_SLOTS:
         row("../x.asm.4", "x", ".asm", "x.asm");
         row("/home/u.v/q.drw.3", "q", ".drw", "q.drw");
         row("C:\\temp\\", "temp\\", "", "temp\\");
+        row("E:", "", "", "");
         // Reducing drops blanks round the bare name only; tabs stay.
         row("  bracket  .drw", "  bracket  ", ".drw", "bracket.drw");
         row("bracket.drw  ", "bracket", ".drw  ", "bracket.drw  ");
@@ -154,7 +156,10 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes.at(0).at(0).toModelIndex().row(), 0);
         QCOMPARE(changes.at(0).at(1).toModelIndex().row(), 4);
+        // A finding of the check was about the old name.
+        list.setFindings({{0, u"Modellname fehlt"_s}});
         list.appendSuffix(u".prt"_s);
+        QVERIFY(!list.model()->index(0, 0).data(FileListModel::FindingRole).isValid());
         QCOMPARE(list.markFlags(), marks);
         QCOMPARE(list.markedEntries(), (QStringList{u"a.prt"_s, u"C.DRW.prt"_s, u"e.prt.prt"_s}));
     }
@@ -190,7 +195,7 @@ private Q_SLOTS:
     }
     // Steps as a list view issues them, separated by "|": command letters
     // (C clear, S select, D deselect, T toggle, c current; the order of
-    // Qt's flag bits), then rows such as "2-4,7".
+    // Qt's flag bits), then rows such as "2-4,7"; "I 2" inserts a row at 2.
     void behavesLikeQt_data()
     {
         QTest::addColumn<QString>("steps");
@@ -201,6 +206,7 @@ private Q_SLOTS:
         row("ctrl drag", "S 0-9|T 2|Tc 2-4|Tc 2-6|Tc 2-3|S 9");
         row("ranges, clear", "S 0-1,4-5,8-9|D 1-8|S 0-9|C|T 2");
         row("current alone", "S 1-2|Sc 4-5|c|S 7");
+        row("rows inserted at a range being extended", "CS 2|Sc 2-4|I 2|Sc 3-6|I 7|Sc 3-8");
     }
     void behavesLikeQt()
     {
@@ -219,6 +225,11 @@ private Q_SLOTS:
                 });
         for (const QString& step : steps.split(u'|')) {
             const QStringList parts = step.split(u' ');
+            if (parts.at(0) == u"I") {
+                model.insertRows(parts.at(1).toInt(), 1);
+                announced.insert(parts.at(1).toInt(), false);
+                continue;
+            }
             QItemSelectionModel::SelectionFlags command;
             for (const QChar letter : parts.at(0))
                 command |= QItemSelectionModel::SelectionFlag(1 << u"CSDTc"_s.indexOf(letter));
@@ -230,9 +241,9 @@ private Q_SLOTS:
             }
             store.select(selection, command);
             reference.select(selection, command);
-            const QList<bool> expected = readBack(reference, 10);
+            const QList<bool> expected = readBack(reference, model.rowCount());
             QVERIFY2(store.flags() == expected, qPrintable(step));
-            QVERIFY2(readBack(store, 10) == expected, qPrintable(step));
+            QVERIFY2(readBack(store, model.rowCount()) == expected, qPrintable(step));
             QVERIFY2(announced == expected, qPrintable(step));
         }
     }

@@ -1,3 +1,4 @@
+#include "platform/EightBitCodec.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 
@@ -16,6 +17,31 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The ends of the code page's ranges: a no-break space comes with lists
+    // pasted from office programs.
+    void codePageEdges_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes"); // empty: no byte for its last character
+        QTest::newRow("€, 0x80") << u"a€"_s << "a\x80"_ba;
+        QTest::newRow("Ÿ, 0x9F") << u"Ÿ"_s << "\x9f"_ba;
+        QTest::newRow("no-break space, 0xA0") << u"a\u00a0b"_s << "a\xa0" "b"_ba;
+        QTest::newRow("ÿ, 0xFF") << u"ÿ"_s << "\xff"_ba;
+        QTest::newRow("0x81 has no sign of its own") << u"\u0081"_s << "\x81"_ba;
+        QTest::newRow("Ł has no byte") << u"aŁ"_s << QByteArray();
+    }
+    void codePageEdges()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        const platform::Windows1252Codec codec;
+        QByteArray encoded;
+        QCOMPARE(codec.encode(text, encoded), bytes.isEmpty() ? text.size() - 1 : -1);
+        if (!bytes.isEmpty()) {
+            QCOMPARE(encoded, bytes);
+            QCOMPARE(codec.decode(bytes), text);
+        }
+    }
     // The function block spans lines and may be empty; the store must give
     // back every character, in the registry as in the INI file.
     void settingsKeepEveryValue_data()

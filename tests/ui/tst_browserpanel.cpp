@@ -124,7 +124,7 @@ private Q_SLOTS:
         QStringList names{u"zeta.drw.12"_s, u"bracket.drw"_s, u"Anchor.DRW"_s, u"a[1].drw"_s,
                           u"bolt.prt"_s};
 #ifdef Q_OS_UNIX // Windows allows no line break in a name; elsewhere it never reaches the list
-        names << u"two\nlines.drw"_s;
+        names << u"two\nlines.drw"_s << u"old\rmac.drw"_s;
 #endif
         QVERIFY(makeTree(folder, names));
         FolderFiles files;

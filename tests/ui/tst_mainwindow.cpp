@@ -44,6 +44,14 @@ class TestMainWindow : public QObject
     QWidget* menu() { return m_ui.find("kontextmenue"); }
     void openMenu() { QTest::mouseClick(viewport(), Qt::RightButton, {}, QPoint(20, 5)); }
 
+    void writeMapkeys()
+    {
+        QVERIFY(writeBytes(m_ui.file(u"config.pro"_s),
+                           "mapkey regen @MAPKEY_LABELZeichnung regenerieren;~ ;\r\n"
+                           "mapkey rahmen @MAPKEY_LABELRahmen tauschen;%self;\r\n"
+                           "mapkey self ~ ;%rahmen;\r\n"));
+    }
+
 private Q_SLOTS:
     void init() { m_ui.open(); }
     void cleanup() { m_ui.close(); }
@@ -495,13 +503,6 @@ private Q_SLOTS:
     }
     // The check before writing as the window shows it: names offered while
     // typing, warnings asked about, errors refused, entries marked in red.
-    void writeMapkeys()
-    {
-        QVERIFY(writeBytes(m_ui.file(u"config.pro"_s),
-                           "mapkey regen @MAPKEY_LABELZeichnung regenerieren;~ ;\r\n"
-                           "mapkey rahmen @MAPKEY_LABELRahmen tauschen;%self;\r\n"
-                           "mapkey self ~ ;%rahmen;\r\n"));
-    }
     void definedNamesAreOfferedWhileTyping()
     {
         writeMapkeys();
@@ -535,6 +536,12 @@ private Q_SLOTS:
         row("doit.pro is a folder", "asdir", "a.drw", "rt", true, false, "asdir");
         row("no working folder", "-", "a.drw", "rt", true, false, "kein Speicherort");
         row("backquote in a name", ".", "a`b.drw", "rt", true, false, "„a`b.drw“: Akzent");
+        // Shortened once: the question and the true count of the rest stay.
+        QStringList thirty;
+        for (int i = 0; i < 30; ++i)
+            thirty << u"a b%1.drw"_s.arg(i);
+        row("30 warnings", ".", thirty.join(u'|'), "rt", true, true,
+            "„a b19.drw“: Zeichen „ “ im Modellnamen\n… und 10 weitere\n\nTrotzdem anlegen?");
     }
     void warningsAreAskedAboutAndErrorsRefused()
     {
@@ -547,7 +554,7 @@ private Q_SLOTS:
         writeMapkeys();
         QVERIFY(QDir().mkpath(m_ui.file(u"asdir/doit.pro"_s)));
         m_ui.find<QLineEdit>("txt_pro")->setText(folder == u"-"_s ? QString() : m_ui.file(folder));
-        m_ui.job().setSelection({name});
+        m_ui.job().setSelection(name.split(u'|'));
         m_ui.enterMapkeys(names);
         const QString composedStatus = m_ui.text("lbl_status");
         m_ui.answer(answer);
