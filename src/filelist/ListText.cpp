@@ -30,13 +30,11 @@ QString decodeListFile(QByteArrayView bytes)
                                                      : QStringDecoder::Utf16BE);
         return utf16(bytes.sliced(2));
     }
+    // The decoder drops a byte-order mark at the start by itself.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar::ByteOrderMark))
-            text.remove(0, 1);
+    if (!utf8.hasError())
         return text;
-    }
     return platform::eightBitCodec().decode(bytes);
 }
 

@@ -103,8 +103,9 @@ private Q_SLOTS:
         row("back into the batch", "back", "E Mapkeys rufen sich im Kreis auf: doit → back → doit");
         row("calls auto", "ba", "E Mapkeys rufen sich im Kreis auf: auto → doit → ba → auto");
         row("leads into a cycle", "into", "E Mapkeys rufen sich im Kreis auf: self → self");
-        row("control character named", "x\u0085",
-            u"W Mapkey „x<Steuerzeichen U+0085>“ ist in keiner der durchsuchten Dateien "
+        row("control characters named", "x\u007f\u009f",
+            u"W Mapkey „x<Steuerzeichen U+007F><Steuerzeichen U+009F>“ ist in keiner der "
+            u"durchsuchten Dateien "
             u"definiert "_s +
                 files);
         row("pause below", "p",
@@ -190,10 +191,12 @@ private Q_SLOTS:
         for (const QString& file : files)
             definitions.addFile(file, file == folder || file == missing, &warnings);
         // Only a file the user named is missed out loud.
-        QCOMPARE(warnings, (QStringList{u"„"_s + folder + u"“: nicht lesbar (ist ein Ordner), ihre "
-                                                          u"Mapkeys bleiben ungeprüft"_s,
-                                        u"„"_s + missing + u"“: nicht lesbar (nicht gefunden), "
-                                                           u"ihre Mapkeys bleiben ungeprüft"_s}));
+        QCOMPARE(warnings, (QStringList{u"„"_s + folder +
+                                            u"“: nicht lesbar (ist ein Ordner), ihre "
+                                            u"Mapkeys bleiben ungeprüft"_s,
+                                        u"„"_s + missing +
+                                            u"“: nicht lesbar (nicht gefunden), "
+                                            u"ihre Mapkeys bleiben ungeprüft"_s}));
         QCOMPARE(definitions.names(), (QStringList{u"a"_s, u"h"_s}));
         QCOMPARE(definitions.find(u"a")->description, u"Arbeit"_s);
         QCOMPARE(definitions.find(u"a")->source, work);

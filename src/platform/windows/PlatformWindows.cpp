@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 // windows.h first: the others build on its types.
 #include <windows.h>
@@ -127,8 +128,13 @@ QString homeFolder()
 QString fallbackWorkingFolder()
 {
     // The archive is unpacked wherever the user chooses, and doit.pro
-    // beside the program is where it has always been looked for.
-    return programFolder();
+    // beside the program is where it has always been looked for. The
+    // installer's folder (it leaves its uninstaller there) is the
+    // program's, not the user's.
+    const QString program = programFolder();
+    if (QFileInfo::exists(program + QStringLiteral("\\uninstall.exe")))
+        return homeFolder();
+    return program;
 }
 
 bool fileNamesIgnoreCase()
