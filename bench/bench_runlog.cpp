@@ -1,6 +1,9 @@
 // doit.log of a large batch: read whole by kettwerk-batch --status, and
 // followed line by line by the progress window.
+#include "core/BatchJob.h"
 #include "core/RunLog.h"
+#include "platform/SettingsStore.h"
+#include "ui/RunWindow.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -82,6 +85,32 @@ void BM_RunLogAppend(benchmark::State& state)
         state.SkipWithError("the markers were not read");
 }
 
+// The progress window's look at a log that has not changed, as it takes one
+// every second while Pro/ENGINEER works on a long file: what following an
+// idle run costs, per second.
+void BM_RunWindowIdlePoll(benchmark::State& state)
+{
+    const int files = int(state.range(0));
+    QByteArray text = headOf(files);
+    for (int i = 1; i <= files / 2; ++i)
+        text += startOf(i);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("doit.log")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        state.SkipWithError("doit.log could not be written");
+        return;
+    }
+    file.close();
+    kettwerk::BatchJob job;
+    job.setWorkingFolder(dir.path());
+    kettwerk::platform::SettingsStore settings;
+    kettwerk::ui::RunWindow window(job, settings, nullptr);
+    window.show();
+    for (auto _ : state)
+        window.poll();
+    window.close();
+}
+
 } // namespace
 
 void registerRunLogBenchmarks()
@@ -90,6 +119,9 @@ void registerRunLogBenchmarks()
         ->Arg(32767)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("RunLogAppend", BM_RunLogAppend)
+        ->Arg(32767)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("RunWindowIdlePoll", BM_RunWindowIdlePoll)
         ->Arg(32767)
         ->Unit(benchmark::kMicrosecond);
 }

@@ -1,4 +1,5 @@
 #include "core/RunLog.h"
+#include "core/RunStatus.h"
 #include "core/RunTiming.h"
 #include "support/Files.h"
 #include "support/Rows.h"
@@ -144,7 +145,7 @@ private Q_SLOTS:
             "S:1,2,3,1,2");
         row("run again after its end", "S 1 k7f3q\nS 2 k7f3q\nS 3 k7f3q\nE k7f3q\nS 1 k7f3q\n"_ba,
             "S:1,2,3,1");
-        row("other batch", "S 1 k7f3q\r\nS 2 old00\r\nE old00\r\n"_ba, "S:1 andere:2");
+        row("other batch", "S 1 k7f3q\r\nS 2 a0z9z\r\nE a0z9z\r\n"_ba, "S:1 andere:2");
         row("numbers 0, 3 and 4", "S 0 k7f3q\r\nS 3 k7f3q\r\nS 4 k7f3q\r\n"_ba,
             u"S:3\n"_s + outside.arg(5).arg(0) + u'\n' + outside.arg(7).arg(4));
         row("garbage", "S 1 k7f3q\r\nHallo\r\nS zwei k7f3q\r\nF 4 d.prt\r\nS 2 k7f3q\r\n"_ba,
@@ -214,12 +215,33 @@ private Q_SLOTS:
         timing.update(runOf(6, u"1 2 3 4 5 6 E"_s), kStart.addSecs(240));
         QCOMPARE(timing.secondsFor(6), 40);
         QCOMPARE(timing.medianSeconds(), 40); // of 50, 10 and 40
+        // Two markers seen in the same second: a file of no time, still a time.
+        RunTiming quick;
+        quick.update(runOf(3, QString()), kStart);
+        quick.update(runOf(3, u"1"_s), kStart.addSecs(5));
+        quick.update(runOf(3, u"1 2"_s), kStart.addSecs(5));
+        QCOMPARE(quick.secondsFor(1), 0);
 
         // A break and a start from the first file: the pause is no file's time.
         const RunTiming again = followed(3, u"1 2 3 1 2"_s);
         QCOMPARE(again.firstMarkerSeen(), kStart);
         QCOMPARE(again.secondsFor(3), std::nullopt);
         QCOMPARE(again.secondsFor(1), 40); // the latest pass
+    }
+    void durations_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("text");
+        row("59 s", 59, "59 s");
+        row("60 s", 60, "1 min");
+        row("59 min 59 s", 3599, "59 min");
+        row("60 min", 3600, "1 h 0 min");
+    }
+    void durations()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(durationText(seconds), text);
     }
     void stall_data()
     {

@@ -25,7 +25,7 @@ QByteArray listOf(int files)
     return list;
 }
 
-enum Setup { NoLog, ForeignLog, NotStarted, Finished, WrittenAgain };
+enum Setup { NoLog, ForeignLog, NotStarted, Finished, WrittenAgain, EarlierLogBack };
 
 } // namespace
 
@@ -135,6 +135,7 @@ private Q_SLOTS:
         row("finished", int(Finished), "--status", 0, "fertig, 2 von 2 Dateien");
         row("nothing left", int(Finished), "--resume", 1, "keine Datei mehr übrig");
         row("doit.pro written again", int(WrittenAgain), "--resume", 2, "gehört nicht mehr");
+        row("the earlier log put back", int(EarlierLogBack), "--resume", 2, "gehört nicht mehr");
     }
     // ... and write nothing.
     void statusAndResumeSayWhatIsWrong()
@@ -151,6 +152,11 @@ private Q_SLOTS:
             QVERIFY(playBatch(m_work->path(), setup == Finished ? -1 : 1));
         if (setup == WrittenAgain)
             QCOMPARE(write(listOf(3), false), 0);
+        if (setup == EarlierLogBack) { // a batch of as many files, its log
+            QCOMPARE(write("a.drw\nb.drw\n"), 0);
+            QVERIFY(QFile::remove(file(u"doit.log"_s)) &&
+                    QFile::copy(file(u"doit.log.1"_s), file(u"doit.log"_s)));
+        }
         const QStringList before = entries(m_work->path());
         const QByteArray doit = readBytes(file(u"doit.pro"_s));
         const QByteArray log = readBytes(file(u"doit.log"_s));
@@ -161,22 +167,42 @@ private Q_SLOTS:
         QCOMPARE(readBytes(file(u"doit.pro"_s)), doit);
         QCOMPARE(readBytes(file(u"doit.log"_s)), log);
     }
+    // The rest from the first file on is the whole batch, byte for byte but
+    // for the new id.
+    void restIsCutByteForByte()
+    {
+        QCOMPARE(write(listOf(3)), 0);
+        const QByteArray before = readBytes(file(u"doit.pro"_s));
+        const QByteArray oldId = readBytes(file(u"doit.log"_s)).mid(16, 5);
+        QVERIFY(playBatch(m_work->path(), 1));
+        QCOMPARE(batch({u"--resume"_s}), 0);
+        const QByteArray newId = readBytes(file(u"doit.log"_s)).mid(16, 5);
+        QVERIFY(newId != oldId);
+        QCOMPARE(readBytes(file(u"doit.pro"_s)), QByteArray(before).replace(oldId, newId));
+    }
     // An earlier log is kept once; a batch without the log leaves it alone,
     // and a doit.pro that cannot be written puts both back.
     void earlierLogIsKept()
     {
+        QVERIFY(QDir().mkdir(file(u"doit.pro"_s))); // the first write fails: no log stays
+        QCOMPARE(write("a.drw\n"), 2);
+        QCOMPARE(entries(m_work->path()), QStringList{u"doit.pro"_s});
+        QVERIFY(QDir().rmdir(file(u"doit.pro"_s)));
         QCOMPARE(write("a.drw\n"), 0);
         const QByteArray first = readBytes(file(u"doit.log"_s));
         QCOMPARE(write("b.drw\n"), 0);
         const QByteArray second = readBytes(file(u"doit.log"_s));
         QCOMPARE(readBytes(file(u"doit.log.1"_s)), first);
         QVERIFY(second.contains("F 1 b.drw"));
+        QCOMPARE(write("b.drw\n"), 0); // kept once: the older goes
+        QCOMPARE(readBytes(file(u"doit.log.1"_s)), second);
         QCOMPARE(write("c.drw\n", false), 0);
         QVERIFY(!readBytes(file(u"doit.pro"_s)).contains("@SYSTEM"));
         QVERIFY(QFile::remove(file(u"doit.pro"_s)) && QDir().mkdir(file(u"doit.pro"_s)));
+        const QByteArray third = readBytes(file(u"doit.log"_s));
         QCOMPARE(write("d.drw\n"), 2);
-        QCOMPARE(readBytes(file(u"doit.log"_s)), second);
-        QCOMPARE(readBytes(file(u"doit.log.1"_s)), first);
+        QCOMPARE(readBytes(file(u"doit.log"_s)), third);
+        QCOMPARE(readBytes(file(u"doit.log.1"_s)), second);
     }
 };
 

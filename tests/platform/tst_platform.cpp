@@ -25,7 +25,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes"); // empty: no byte for its last character
         QTest::newRow("€, 0x80") << u"a€"_s << "a\x80"_ba;
         QTest::newRow("Ÿ, 0x9F") << u"Ÿ"_s << "\x9f"_ba;
-        QTest::newRow("no-break space, 0xA0") << u"a\u00a0b"_s << "a\xa0" "b"_ba;
+        QTest::newRow("no-break space, 0xA0") << u"a\u00a0b"_s
+                                              << "a\xa0"
+                                                 "b"_ba;
         QTest::newRow("ÿ, 0xFF") << u"ÿ"_s << "\xff"_ba;
         QTest::newRow("0x81 has no sign of its own") << u"\u0081"_s << "\x81"_ba;
         QTest::newRow("Ł has no byte") << u"aŁ"_s << QByteArray();

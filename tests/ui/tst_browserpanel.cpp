@@ -1,3 +1,4 @@
+#include "filelist/FolderFiles.h"
 #include "platform/Drives.h"
 #include "support/FakeDrives.h"
 #include "support/Files.h"
@@ -5,7 +6,6 @@
 #include "support/WidgetLookup.h"
 #include "ui/BrowserPanel.h"
 #include "ui/DriveBox.h"
-#include "filelist/FolderFiles.h"
 #include "ui/FolderList.h"
 #include "ui/OutputFolderPanel.h"
 

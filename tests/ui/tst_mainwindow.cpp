@@ -11,6 +11,7 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QListView>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -259,8 +260,10 @@ private Q_SLOTS:
         QVERIFY(!panel->isVisible());
         QVERIFY(m_ui.find("cmd_fcreate")->isVisible());
         m_ui.press("cmd_fcreate");
-        QVERIFY(readBytes(m_ui.file(u"doit.pro"_s))
-                    .endsWith("`a.drw`;\\\r\nmapkey(continued) ~ xx;\\\r\nmapkey(continued) ~ ;\r\n\r\n"));
+        QVERIFY(
+            readBytes(m_ui.file(u"doit.pro"_s))
+                .endsWith(
+                    "`a.drw`;\\\r\nmapkey(continued) ~ xx;\\\r\nmapkey(continued) ~ ;\r\n\r\n"));
     }
     void infoWindowOpensOnceBesideTheMainWindow()
     {
@@ -279,6 +282,10 @@ private Q_SLOTS:
         m_ui.shell.ok = false;
         auto* link = control<QLabel>(info, "Label6");
         QCOMPARE(link->text(), u"kettwerk@example.org"_s);
+        // A press that is let go beside the link opens nothing.
+        QTest::mousePress(link, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+        QVERIFY(m_ui.shell.opened.isEmpty());
         click(link);
         QCOMPARE(m_ui.shell.opened, QStringList{u"mailto:kettwerk@example.org"_s});
         QVERIFY(info->isVisible());
@@ -336,6 +343,20 @@ private Q_SLOTS:
         window->close();
         QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
         QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, {}), u"+;%bb;"_s);
+    }
+    // The one message box that is never replaced: a question offers Ja first.
+    void questionsOfferJa()
+    {
+        QString offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                offered = box->defaultButton()->text();
+                box->reject();
+            }
+        });
+        QVERIFY(!ui::MessageBox::system().ask(nullptr, u"Frage?"_s, true));
+        QCOMPARE(offered, u"Ja"_s);
     }
     void completionWindowCloses_data()
     {
@@ -509,15 +530,18 @@ private Q_SLOTS:
         m_ui.press("cmd_mapkey");
         QWidget* window = openWindow("frm_mapkeyneu");
         auto* field = control<QLineEdit>(window, "txt_mapkeyname");
-        field->clear();
-        QTest::keyClicks(field, u"regen;%ra"_s);
+        // Typed into the middle: the name ends at the cursor, and the pick
+        // takes its place up to the next item.
+        field->setText(u"regen;%x;%regen"_s);
+        field->setCursorPosition(7);
+        QTest::keyClicks(field, u"ra"_s);
         auto* completer = window->findChild<QCompleter*>();
         QVERIFY(completer && completer->popup()->isVisible());
         QCOMPARE(completer->completionCount(), 1); // "ra…" after ";%", not "re…"
         QCOMPARE(completer->currentIndex().data().toString(), u"rahmen  –  Rahmen tauschen"_s);
         QTest::keyClick(completer->popup(), Qt::Key_Down);
         QTest::keyClick(completer->popup(), Qt::Key_Return);
-        QCOMPARE(field->text(), u"regen;%rahmen"_s);
+        QCOMPARE(field->text(), u"regen;%rahmen;%regen"_s);
     }
     // A refused write, by the check or by the file, leaves the button, the
     // status and the folder as they were; BatchJob's own cases tell why.
@@ -542,6 +566,8 @@ private Q_SLOTS:
             thirty << u"a b%1.drw"_s.arg(i);
         row("30 warnings", ".", thirty.join(u'|'), "rt", true, true,
             "„a b19.drw“: Zeichen „ “ im Modellnamen\n… und 10 weitere\n\nTrotzdem anlegen?");
+        row("20 warnings: none left out", ".", thirty.mid(0, 20).join(u'|'), "rt", true, true,
+            "„a b19.drw“: Zeichen „ “ im Modellnamen\n\nTrotzdem anlegen?");
     }
     void warningsAreAskedAboutAndErrorsRefused()
     {

@@ -84,6 +84,12 @@ private Q_SLOTS:
         QCOMPARE(bar->maximum(), 2); // the new log is followed
         QCOMPARE(bar->value(), 0);
 
+        // A new run, longer than the one followed, is read from its start.
+        writeRun({u"f.drw"_s, u"g.drw"_s, u"h.drw"_s, u"i.drw"_s, u"j.drw"_s, u"k.drw"_s});
+        window.poll();
+        QCOMPARE(bar->maximum(), 6);
+        QCOMPARE(cell(table, 0, 1) + cell(table, 5, 1), u"f.drwk.drw"_s);
+
         QVERIFY(QFile::remove(m_ui.file(u"doit.log"_s)));
         window.poll();
         QVERIFY(control<QLabel>(&window, "lbl_lauf")->text().contains(u"keine doit.log"_s));
@@ -94,14 +100,24 @@ private Q_SLOTS:
     {
         m_ui.open();
         m_ui.job().setSelection({u"a.drw"_s});
+        m_ui.enterMapkeys(u"ds"_s); // without the log, nothing to follow
+        m_ui.press("cmd_fcreate");
+        QVERIFY(!openWindow("frm_ok")->findChild<QWidget*>(u"cmd_verfolgen"_s));
+        openWindow("frm_ok")->close();
         m_ui.press("cmd_mapkey");
         control<QCheckBox>(openWindow("frm_mapkeyneu"), "chk_protokoll")->setChecked(true);
         click(control<QPushButton>(openWindow("frm_mapkeyneu"), "cmd_mapkeyok"));
+        QCOMPARE(platform::SettingsStore().get(settings::kLogProgress, {}), u"1"_s);
         m_ui.press("cmd_fcreate");
         QVERIFY(readBytes(m_ui.file(u"doit.log"_s)).contains("F 1 a.drw"));
         click(control<QPushButton>(openWindow("frm_ok"), "cmd_verfolgen"));
         QVERIFY(openWindow("frm_lauf"));
 
+        // Written, not yet started: nothing to say at start.
+        m_ui.open({settings::kLogProgress, u"1"_s});
+        QCOMPARE(m_ui.text("lbl_status"), u"Bitte Dateien wählen"_s);
+        m_ui.press("cmd_mapkey"); // the stored choice is ticked
+        QVERIFY(control<QCheckBox>(openWindow("frm_mapkeyneu"), "chk_protokoll")->isChecked());
         append("S 1 " + readBytes(m_ui.file(u"doit.log"_s)).mid(16, 5) + "\r\n");
         m_ui.open({settings::kLogProgress, u"1"_s});
         QCOMPARE(m_ui.text("lbl_status"),
