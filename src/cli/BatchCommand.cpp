@@ -101,14 +101,14 @@ int resume(const BatchJob& job, bool skipCurrent, QIODevice& out, QIODevice& err
 
 int runBatchCommand(const QStringList& arguments, QIODevice& in, QIODevice& out, QIODevice& err)
 {
-    BatchOptions options;
-    QString problem;
-    if (!parseBatchOptions(arguments, &options, &problem)) {
-        say(err, QStringLiteral("kettwerk-batch: ") + problem);
+    const Result<BatchOptions> parsed = parseBatchOptions(arguments);
+    if (!parsed.ok()) {
+        say(err, QStringLiteral("kettwerk-batch: ") + parsed.error());
         say(err, QCoreApplication::translate("kettwerk::cli::BatchCommand",
                                              "Aufruf: kettwerk-batch --help"));
         return kUsageError;
     }
+    const BatchOptions& options = parsed.value();
     if (options.help) {
         out.write(batchUsage().toUtf8());
         return kSuccess;

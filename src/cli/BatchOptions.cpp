@@ -49,9 +49,9 @@ QString typedUnknown(const QStringList& arguments, const QStringList& unknownNam
 
 } // namespace
 
-bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QString* problem)
+Result<BatchOptions> parseBatchOptions(const QStringList& arguments)
 {
-    *options = {};
+    BatchOptions options;
     const QCommandLineOption list(QStringLiteral("list"), {}, QStringLiteral("DATEI"));
     const QCommandLineOption mapkeys(QStringLiteral("mapkeys"), {}, QStringLiteral("TEXT"));
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("ORDNER"));
@@ -73,100 +73,90 @@ bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QStr
     // The parser expects the program's name first.
     const QStringList withProgram = QStringList{QStringLiteral("kettwerk-batch")} + arguments;
     bool parsed = false;
+    QString parserSaid;
     {
         ParserTexts texts;
         const bool installed =
             QCoreApplication::instance() && QCoreApplication::installTranslator(&texts);
         parsed = parser.parse(withProgram);
-        if (!parsed && parser.unknownOptionNames().isEmpty())
-            *problem = parser.errorText();
+        if (!parsed)
+            parserSaid = parser.errorText();
         if (installed)
             QCoreApplication::removeTranslator(&texts);
     }
-    if (!parsed) {
-        if (!parser.unknownOptionNames().isEmpty()) {
-            *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
-                                                   "Unbekannte Angabe „%1“.")
-                           .arg(typedUnknown(arguments, parser.unknownOptionNames()));
-        }
-        return false;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        *problem =
+    const auto unknown = [](const QString& argument) {
+        return Failure::badInput(
             QCoreApplication::translate("kettwerk::cli::BatchOptions", "Unbekannte Angabe „%1“.")
-                .arg(parser.positionalArguments().first());
-        return false;
-    }
+                .arg(argument));
+    };
+    if (!parsed && !parser.unknownOptionNames().isEmpty())
+        return unknown(typedUnknown(arguments, parser.unknownOptionNames()));
+    if (!parsed)
+        return Failure::badInput(parserSaid);
+    if (!parser.positionalArguments().isEmpty())
+        return unknown(parser.positionalArguments().first());
     const std::pair<const QCommandLineOption*, std::optional<QString>*> valued[] = {
-        {&list, &options->listSource}, {&mapkeys, &options->mapkeys}, {&out, &options->outFolder}};
+        {&list, &options.listSource}, {&mapkeys, &options.mapkeys}, {&out, &options.outFolder}};
     for (const auto& [option, target] : valued) {
         const QStringList values = parser.values(*option);
         if (values.size() > 1) {
-            *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
-                                                   "--%1 ist doppelt angegeben.")
-                           .arg(option->names().first());
-            return false;
+            return Failure::badInput(QCoreApplication::translate("kettwerk::cli::BatchOptions",
+                                                                 "--%1 ist doppelt angegeben.")
+                                         .arg(option->names().first()));
         }
         if (!values.isEmpty())
             *target = values.first();
     }
-    options->configFiles = parser.values(config);
-    options->check = parser.isSet(check);
-    options->strict = parser.isSet(strict);
-    options->print = parser.isSet(print);
-    options->log = parser.isSet(log);
-    options->status = parser.isSet(status);
-    options->resume = parser.isSet(resume);
-    options->skipCurrent = parser.isSet(skipCurrent);
-    options->installAuto = parser.isSet(installAuto);
-    options->help = parser.isSet(help);
-    options->version = parser.isSet(version);
+    options.configFiles = parser.values(config);
+    options.check = parser.isSet(check);
+    options.strict = parser.isSet(strict);
+    options.print = parser.isSet(print);
+    options.log = parser.isSet(log);
+    options.status = parser.isSet(status);
+    options.resume = parser.isSet(resume);
+    options.skipCurrent = parser.isSet(skipCurrent);
+    options.installAuto = parser.isSet(installAuto);
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
 
-    const bool runLog = options->status || options->resume;
-    if (!options->help && !options->version && !options->listSource && !options->installAuto &&
+    const bool runLog = options.status || options.resume;
+    if (!options.help && !options.version && !options.listSource && !options.installAuto &&
         !runLog) {
-        *problem = QCoreApplication::translate(
+        return Failure::badInput(QCoreApplication::translate(
             "kettwerk::cli::BatchOptions",
-            "Es fehlt --list (oder --install-auto, --status, --resume).");
-        return false;
+            "Es fehlt --list (oder --install-auto, --status, --resume)."));
     }
     // A run in doit.log is looked at or taken up on its own.
-    if ((options->status && options->resume) ||
-        (runLog && (options->listSource || options->installAuto))) {
-        *problem = QCoreApplication::translate(
+    if ((options.status && options.resume) ||
+        (runLog && (options.listSource || options.installAuto))) {
+        return Failure::badInput(QCoreApplication::translate(
             "kettwerk::cli::BatchOptions",
             "--status und --resume stehen allein (nur mit --out, --resume auch mit "
-            "--skip-current).");
-        return false;
+            "--skip-current)."));
     }
-    if (options->skipCurrent && !options->resume) {
-        *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
-                                               "--skip-current gehört zu --resume.");
-        return false;
+    if (options.skipCurrent && !options.resume) {
+        return Failure::badInput(QCoreApplication::translate("kettwerk::cli::BatchOptions",
+                                                             "--skip-current gehört zu --resume."));
     }
     // Standard output keeps no log beside it.
-    if (options->log && (!options->listSource || options->print || options->check)) {
-        *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
-                                               "--log gehört zu --list und schreibt doit.pro in "
-                                               "den Ordner (nicht mit --print oder --check).");
-        return false;
+    if (options.log && (!options.listSource || options.print || options.check)) {
+        return Failure::badInput(QCoreApplication::translate(
+            "kettwerk::cli::BatchOptions", "--log gehört zu --list und schreibt doit.pro in "
+                                           "den Ordner (nicht mit --print oder --check)."));
     }
-    if (options->listSource && options->listSource->isEmpty()) {
-        *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
-                                               "--list braucht einen Dateinamen oder -.");
-        return false;
+    if (options.listSource && options.listSource->isEmpty()) {
+        return Failure::badInput(QCoreApplication::translate(
+            "kettwerk::cli::BatchOptions", "--list braucht einen Dateinamen oder -."));
     }
-    if (options->check && !options->listSource) {
-        *problem =
-            QCoreApplication::translate("kettwerk::cli::BatchOptions", "--check braucht --list.");
-        return false;
+    if (options.check && !options.listSource) {
+        return Failure::badInput(
+            QCoreApplication::translate("kettwerk::cli::BatchOptions", "--check braucht --list."));
     }
-    if (options->outFolder && options->outFolder->isEmpty()) {
-        *problem = QCoreApplication::translate("kettwerk::cli::BatchOptions",
-                                               "--out braucht einen Ordner.");
-        return false;
+    if (options.outFolder && options.outFolder->isEmpty()) {
+        return Failure::badInput(QCoreApplication::translate("kettwerk::cli::BatchOptions",
+                                                             "--out braucht einen Ordner."));
     }
-    return true;
+    return options;
 }
 
 QString batchUsage()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,8 +27,8 @@ struct BatchOptions
     bool version = false;
 };
 
-// False with a `problem` for arguments that make no sense.
-bool parseBatchOptions(const QStringList& arguments, BatchOptions* options, QString* problem);
+// The options of `arguments`; arguments that make no sense fail, saying why.
+Result<BatchOptions> parseBatchOptions(const QStringList& arguments);
 
 QString batchUsage();
 
