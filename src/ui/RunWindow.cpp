@@ -134,6 +134,8 @@ void RunWindow::buildControls()
 
 void RunWindow::restart()
 {
+    // The list shows the reader's log; let go of it before the reader goes.
+    m_model->show(nullptr, nullptr, false);
     m_reader = std::make_unique<RunLogReader>(m_path);
     m_timing = RunTiming();
     m_headLine.clear();
