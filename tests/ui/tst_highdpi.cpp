@@ -46,10 +46,10 @@ struct AllWindows
                    help.get()};
         // The user of the working folder, whoever runs the test.
         main->findChild<QLabel*>(u"lbl_user"_s)->setText(u"anna"_s);
-        for (const char* name :
-             {"Frame2", "Frame5", "kontextmenue", "cmd_fcreate", "txt_hand", "cmd_auto"})
+        for (const auto& name :
+             u"Frame2 Frame5 kontextmenue cmd_fcreate txt_hand cmd_auto"_s.split(u' '))
             if (panels)
-                main->findChild<QWidget*>(QString::fromLatin1(name))->show();
+                main->findChild<QWidget*>(name)->show();
     }
 };
 
@@ -82,9 +82,8 @@ void checkCaption(QWidget* widget, const QString& name)
     }
     const QRect needed = widget->fontMetrics().boundingRect(room, flags, text);
     if (!text.isEmpty() && (needed.width() > room.width() || needed.height() > room.height()))
-        std::cout << "problem: clipped " << qPrintable(name + u" \""_s + text) << "\": needs "
-                  << needed.width() << 'x' << needed.height() << ", has " << room.width() << 'x'
-                  << room.height() << '\n';
+        std::cout << "problem: clipped " << qPrintable(name + u" \""_s + text) << "\" needs "
+                  << needed.width() << 'x' << needed.height() << '\n';
 }
 
 // A picture on screen must look like its smallest drawing that has at least
@@ -119,9 +118,8 @@ void checkPicture(QWidget* widget, const QString& name)
         differing += qAlpha(w) == 255 && off > 48;
     }
     if (size.width() < shown.width() || size.height() < shown.height() || differing * 50 > opaque)
-        std::cout << "problem: blurry " << qPrintable(name) << ": " << shown.width() << 'x'
-                  << shown.height() << " pixels drawn from " << size.width() << 'x' << size.height()
-                  << ", " << differing << " of " << opaque << " differ from the drawing\n";
+        std::cout << "problem: blurry " << qPrintable(name) << " drawn from " << size.width() << 'x'
+                  << size.height() << ": " << differing << " of " << opaque << " pixels differ\n";
 }
 
 // The child's work. Without `only`: where each named control lies, in its
