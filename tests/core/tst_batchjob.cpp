@@ -40,8 +40,7 @@ ComposedBatch composed(const QStringList& selection, const QString& names)
     BatchJob job;
     job.setSelection(selection);
     job.setMapkeyNames(names);
-    return ComposedBatch(BatchFrame::stored(), selection, job.customFunctionBlock(), names,
-                         platform::Windows1252Codec());
+    return composeBatch(job).value();
 }
 
 // Takes the first chunks of a long batch and then refuses, like a full disk.
