@@ -5,7 +5,6 @@
 #include "core/SettingsKeys.h"
 #include "core/Templates.h"
 #include "core/TextReplace.h"
-#include "platform/EightBitCodec.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "support/BatchRunner.h"
