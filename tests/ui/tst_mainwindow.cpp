@@ -1,6 +1,6 @@
 #include "core/Templates.h"
-#include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "support/BatchRunner.h"
 #include "support/MainWindowFixture.h"
 #include "support/Rows.h"
 #include "ui/BlockField.h"
@@ -9,12 +9,10 @@
 #include <QClipboard>
 #include <QCompleter>
 #include <QLabel>
-#include <QListView>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QProcess>
 #include <QTimer>
 
 using namespace kettwerk;
@@ -71,7 +69,6 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("shown");  // invalid: mapkey window never opened
         QTest::addColumn<QString>("expected");
         row("never opened, absent", QVariant(), QVariant(), "ds");
-        row("never opened, stored", QVariant(u"+;%bb;"_s), QVariant(), "+;%bb;");
         row("never opened, stored empty", QVariant(QString()), QVariant(), "");
         row("open with an edit", QVariant(u"old"_s), QVariant(u"new"_s), "new");
     }
@@ -100,39 +97,23 @@ private Q_SLOTS:
         QCOMPARE(store.get(settings::kWorkingFolder, {}), u"typed/folder"_s);
         QCOMPARE(store.get(settings::kFunctionBlock, {}), block);
     }
-    void settingsThatCannotBeStoredAreReportedOnce()
-    {
-        // A folder where the settings file belongs stops every user, root too.
-        const QString file = m_ui.settings.file();
-        QFile::remove(file);
-        QVERIFY(QDir().mkpath(file));
-        m_ui.enterMapkeys(u"rt"_s);
-        m_ui.close();
-        QVERIFY(QDir(file).removeRecursively());
-        QCOMPARE(m_ui.messages().size(), 1);
-        QVERIFY(m_ui.messages().first().contains(QDir::toNativeSeparators(file)));
-    }
     // In twips: window 8000 wide, bar at 4405, panel 6255 x 4335; only a panel
     // that would reach past a limit is pulled back, to the limit exactly.
     void rightClickPlaceIsClamped()
     {
-        const QList<std::pair<QPoint, QPoint>> clickAndPlace{{{100, 50}, {100, 50}},
-                                                             {{100, 100}, {100, 70}},
-                                                             {{1745, 70}, {1745, 70}},
-                                                             {{1746, 0}, {1745, 0}}};
-        for (const auto& [click, place] : clickAndPlace)
-            QCOMPARE(ui::MainWindow::fileListPanelPlace(click), place);
+        QCOMPARE(ui::MainWindow::fileListPanelPlace({100, 100}), QPoint(100, 70));  // just too low
+        QCOMPARE(ui::MainWindow::fileListPanelPlace({1745, 70}), QPoint(1745, 70)); // at both
+        QCOMPARE(ui::MainWindow::fileListPanelPlace({1746, 0}), QPoint(1745, 0));   // one past
     }
-    void panelsMoveShowAndHide()
+    void panelsTheBottomBarAndTheWorkingFolder()
     {
         QCOMPARE(shown("Frame3 cmd_fcreate Frame2 Frame1 kontextmenue txt_hand"), u"+-----"_s);
-        QCOMPARE(m_ui.find<QLabel>("lbl_user")->text(), platform::loginName());
         QCOMPARE(m_ui.window->minimumSize(), m_ui.window->maximumSize()); // cannot be resized
         // Explanations follow the pointer; panels and the bar have none and
         // leave the last one; the bare surface clears it.
         QCOMPARE(explained("img_exit"), u"Das Programm verlassen"_s);
-        explained("Frame4");
-        QCOMPARE(explained("List_File1"), u"Das Programm verlassen"_s);
+        QCOMPARE(explained("Frame4") + explained("List_File1"),
+                 u"Das Programm verlassen"_s.repeated(2));
         QCOMPARE(explained(nullptr, QPoint(500, 200)), QString());
         QWidget* panel = m_ui.find("Frame3");
         const QPoint start = panel->pos();
@@ -154,12 +135,9 @@ private Q_SLOTS:
         QVERIFY(!m_ui.find("cmd_auto")->isVisible());
         QTest::mouseClick(m_ui.find("Frame4"), Qt::RightButton, {}, QPoint(466, 13));
         QVERIFY(m_ui.find("cmd_auto")->isVisible());
-    }
-    // The folder chosen in the folder panel is the working folder, which the
-    // config.pro button's explanation names and where it creates config.pro
-    // and then adds to it; a folder that is not there is named in the refusal.
-    void chosenFolderTakesTheConfigButtonAlong()
-    {
+        // The folder chosen in the folder panel is the working folder, which the
+        // config.pro button's explanation names and where it creates config.pro
+        // and then adds to it; a folder that is not there is named in the refusal.
         m_ui.press("Label7"); // opened and confirmed at once: the folder it started on
         m_ui.press("cmd_ok");
         QCOMPARE(m_ui.text("txt_pro"), QDir::toNativeSeparators(m_ui.folder()));
@@ -171,8 +149,7 @@ private Q_SLOTS:
         QCOMPARE(shown("Frame6"), u"-"_s);
         QCOMPARE(m_ui.text("txt_pro"), chosen);
         QCOMPARE(m_ui.job().workingFolder(), chosen);
-        QVERIFY(
-            explained("cmd_auto").contains(u"Verzeichnis: %1 Mit der Tastenfolge"_s.arg(chosen)));
+        QVERIFY(explained("cmd_auto").contains(u"Verzeichnis: %1 Mit der"_s.arg(chosen)));
         const QString created = u"Es wurde eine Datei config.pro angelegt"_s;
         const QString added = u"Der Mapkey auto wurde Ihrer config.pro hinzugefügt !"_s;
         m_ui.press("cmd_auto");
@@ -251,7 +228,6 @@ private Q_SLOTS:
         m_ui.enterMapkeys(u"rt"_s);
         m_ui.press("cmd_fcreate");
         QCOMPARE(readBytes(m_ui.file(u"doit.pro"_s)), oneFileBatch("a.drw", "rt"));
-        QCOMPARE(m_ui.text("lbl_status"), u"Datei doit.pro wurde gespeichert !"_s);
         QCOMPARE(m_ui.sound.played, QStringList{u"MAPKEY.WAV"_s});
         QVERIFY(m_ui.messages().isEmpty() && !m_ui.find("cmd_fcreate")->isVisible());
         QWidget* done = openWindow("frm_ok");
@@ -347,21 +323,17 @@ private Q_SLOTS:
         m_ui.press("cmd_file");
         m_ui.enterMapkeys(u"rt;%00"_s);
         m_ui.press("cmd_fcreate");
-        QProcess command;
-        command.start(qEnvironmentVariable("KETTWERK_BATCH"),
-                      {u"--list"_s, u"-"_s, u"--mapkeys"_s, u"rt;%00"_s, u"--print"_s});
-        QVERIFY(command.waitForStarted());
-        command.write(pasted);
-        command.closeWriteChannel();
-        QVERIFY(command.waitForFinished() && command.exitCode() == 0);
-        QCOMPARE(readBytes(m_ui.file(u"doit.pro"_s)), command.readAllStandardOutput());
+        BatchRunner batch;
+        QCOMPARE(
+            batch.run({u"--list"_s, u"-"_s, u"--mapkeys"_s, u"rt;%00"_s, u"--print"_s}, pasted), 0);
+        QCOMPARE(readBytes(m_ui.file(u"doit.pro"_s)), batch.out);
         QGuiApplication::clipboard()->clear(); // an empty clipboard empties the list
         m_ui.press("cmd_paste");
         QCOMPARE(m_ui.files().count(), 0);
     }
     // The mapkey window loads the stored names once and offers the defined
     // names while typing; closed, it leaves the stored names as they were.
-    void mapkeyWindowOffersDefinedNames()
+    void mapkeyWindowOffersAndStoresNames()
     {
         m_ui.open({settings::kMapkeyNames, u"+;%bb;"_s});
         QVERIFY(writeBytes(m_ui.file(u"config.pro"_s), kOwnMapkeys));
@@ -386,6 +358,15 @@ private Q_SLOTS:
         window->close();
         QVERIFY(!m_ui.find("cmd_fcreate")->isVisible());
         QCOMPARE(platform::SettingsStore().get(settings::kMapkeyNames, {}), u"+;%bb;"_s);
+        // Names that cannot be stored, at OK and again at shutdown, are reported
+        // once; a folder where the settings file belongs stops every user, root too.
+        const QString file = m_ui.settings.file();
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        m_ui.enterMapkeys(u"rt"_s);
+        m_ui.close();
+        QVERIFY(QDir(file).removeRecursively());
+        QCOMPARE(m_ui.messages().size(), 1);
+        QVERIFY(m_ui.messages().first().contains(QDir::toNativeSeparators(file)));
     }
     // A refused write, by the check or by the file, leaves the button, the
     // status and the folder as they were; BatchJob's own cases tell why.
@@ -403,7 +384,6 @@ private Q_SLOTS:
         row("cycle: refused", ".", "a.drw", "rahmen", true, false, "rahmen → self");
         row("doit.pro is a folder", "asdir", "a.drw", "rt", true, false, "asdir");
         row("no working folder", "-", "a.drw", "rt", true, false, "kein Speicherort");
-        row("backquote in a name", ".", "a`b.drw", "rt", true, false, "„a`b.drw“: Akzent");
         // Shortened once: the question and the true count of the rest stay.
         QStringList thirty;
         for (int i = 0; i < 30; ++i)
