@@ -240,7 +240,7 @@ private Q_SLOTS:
         QCOMPARE(m_ui.messages(), edit ? QStringList{u"kein Programm"_s} : QStringList());
     }
     // The one message box that is never replaced: Enter on a question takes
-    // the answer offered first.
+    // the answer it offers by default, Ja or Nein as asked.
     void questionsOfferTheirDefault()
     {
         for (const bool yes : {true, false}) {
