@@ -157,6 +157,7 @@ private Q_SLOTS:
         const bool taken = entries != u"old.drw"_s;
         QCOMPARE(answers, QList<int>(3, taken ? Qt::CopyAction : 0));
         QCOMPARE(m_ui.files().entries(), entries.split(u' '));
+        QCOMPARE(m_ui.files().markFlags().size(), m_ui.files().count()); // one mark per entry
         for (qsizetype i = 0; i < m_ui.files().count(); ++i)
             QCOMPARE(m_ui.files().markFlags().at(i), m_ui.files().entries().at(i) != u"old.drw"_s);
         QCOMPARE(m_ui.text("lbl_status"),
