@@ -9,12 +9,9 @@
 #include "support/WidgetLookup.h"
 #include "ui/MainWindow.h"
 
-#include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
-#include <QTemporaryDir>
-
-#include <memory>
 
 // One shown main window per test, working in a temporary folder, with its
 // own settings, message boxes recorded instead of shown, and documents and
@@ -27,12 +24,10 @@ public:
     void open(const QStringList& stored = {})
     {
         close();
-        m_messages.texts.clear();
-        m_messages.answer = true;
-        shell.opened.clear();
-        shell.ok = true;
-        sound.played.clear();
-        m_settings.clear();
+        box = {};
+        shell = {};
+        sound = {};
+        settings.clear();
         QFile::remove(file(QStringLiteral("doit.pro")));
         QFile::remove(file(QStringLiteral("config.pro")));
         storeSetting(kettwerk::settings::kWorkingFolder, m_folder.path());
@@ -41,28 +36,22 @@ public:
         QVERIFY(writeBytes(m_home.filePath(QStringLiteral("config.pro")), kDefinedMapkeys));
         for (qsizetype i = 0; i + 1 < stored.size(); i += 2)
             storeSetting(stored.at(i), stored.at(i + 1));
-        window = std::make_unique<kettwerk::ui::MainWindow>();
+        window.reset(new kettwerk::ui::MainWindow);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    void close()
-    {
-        if (window)
-            window->close();
-        window.reset();
-    }
+    void close() { window.reset(); }
     template <typename T = QWidget> T* find(const char* n) { return control<T>(window.get(), n); }
-
     void press(const char* name) { click(find(name)); }
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }
     QString file(const QString& name) const { return m_folder.filePath(name); }
     QString folder() const { return m_folder.path(); }
     kettwerk::BatchJob& job() { return window->job(); }
     kettwerk::FileList& files() { return window->fileList(); }
-    QStringList messages() const { return m_messages.texts; }
-    // How the next questions are answered: Ja (true) or Nein.
-    void answer(bool yes) { m_messages.answer = yes; }
-    QString settingsFile() const { return m_settings.file(); }
+    QStringList messages() const { return box.texts; }
+    // Opens the file list's menu with a right click near the list's left edge.
+    void openMenu() { QTest::mouseClick(list()->viewport(), Qt::RightButton, {}, QPoint(20, 5)); }
+    QListView* list() { return find<QListView>("List_File1"); }
 
     // Opens the mapkey window, types `names` and presses OK.
     void enterMapkeys(const QString& names)
@@ -74,16 +63,18 @@ public:
         click(control<QPushButton>(openWindow("frm_mapkeyneu"), "cmd_mapkeyok"));
     }
 
-    std::unique_ptr<kettwerk::ui::MainWindow> window;
+    // Closed as the user closes it, then deleted.
+    static void closeAndDelete(QWidget* shown) { shown->close(), delete shown; }
+    std::unique_ptr<kettwerk::ui::MainWindow, void (*)(QWidget*)> window{nullptr, &closeAndDelete};
+    RecordingMessageBox box; // questions are answered with box.answer
     RecordingShell shell;
     SilentSound sound;
+    TestSettings settings;
 
 private:
     Installed<kettwerk::platform::Shell> m_shellInstalled{&shell};
     Installed<kettwerk::ui::Sound> m_soundInstalled{&sound};
-    RecordingMessageBox m_messages;
-    Installed<kettwerk::ui::MessageBox> m_recording{&m_messages};
-    TestSettings m_settings;
+    Installed<kettwerk::ui::MessageBox> m_recording{&box};
     QTemporaryDir m_home;
     QTemporaryDir m_folder;
 };
