@@ -8,7 +8,6 @@
 #include "ui/MapkeyWindow.h"
 #include "ui/WrapButton.h"
 
-#include <QGroupBox>
 #include <QProcess>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -29,12 +28,16 @@ namespace {
 void check(QWidget* widget, const QString& name)
 {
     QRect room = widget->rect();
-    QString text;
+    QString text = widget->property("title").toString(); // a group box's
     int flags = Qt::AlignCenter;
     if (auto* label = qobject_cast<QLabel*>(widget)) { // a picture has no text
         room = label->contentsRect();
         text = label->text();
         flags = label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    } else if (auto* wrapping = qobject_cast<ui::WrapButton*>(widget)) {
+        room = wrapping->rect().adjusted(3, 1, -3, -1);
+        text = wrapping->text();
+        flags |= Qt::TextWordWrap;
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
@@ -44,9 +47,6 @@ void check(QWidget* widget, const QString& name)
         room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         room.setCoords(room.left(), 0, room.right(), button->height() - 1);
         text = button->text();
-        flags |= qobject_cast<ui::WrapButton*>(button) ? Qt::TextWordWrap : 0;
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        text = group->title();
     }
     // Wine draws MS Sans Serif with a wider font of its own, so the room
     // captions need there says nothing about Windows.
@@ -78,9 +78,8 @@ void check(QWidget* widget, const QString& name)
 }
 
 // The child's work: every window, the construction panel (a window of its
-// own) among them, every panel of the main window shown, a few files in the
-// list. Without `only`: where each named control lies, in its window's
-// pixels, and "problem: ..." lines. For screenshots, `only` names one window
+// own) among them, every panel of the main window shown. Without `only`: where each named control
+// lies, in its window's pixels, and "problem: ..." lines. For screenshots, `only` names one window
 // to show as the user sees it, at the screen's top left corner, until the
 // process is ended, and its size in screen pixels is printed; "panels" is the
 // main window with every panel shown at once.
