@@ -70,11 +70,6 @@ QStringList snapshot(const QString& folder)
 }
 
 #ifdef Q_OS_UNIX
-bool hardLink(const QString& path, const QString& other)
-{
-    return ::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()) == 0;
-}
-
 struct stat statOf(const QString& path)
 {
     struct stat info = {};
@@ -239,7 +234,8 @@ private Q_SLOTS:
         }
 
         // A second name of the same file sees the new bytes: the link holds.
-        QVERIFY(hardLink(path, other));
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
+                 0);
         const Result<ConfigInstalled> installed = installAutoMapkey(path);
         QVERIFY2(installed.ok(), qPrintable(installed.error()));
         QVERIFY(readBytes(other).startsWith("neu\r\n! Mapkey zum ausfuehren der doit.pro\r\n"));
