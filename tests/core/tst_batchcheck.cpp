@@ -27,11 +27,10 @@ QString described(const QList<Finding>& findings)
 // What the checks take from a definition: "description|calls|stops", or "-".
 QString summary(const Definition* definition)
 {
-    if (!definition)
-        return u"-"_s;
-    return definition->description + u'|' + definition->calls.join(u' ') + u'|' +
-           (definition->pauses ? u"pause"_s : QString()) +
-           (definition->leavesProgram ? u"system"_s : QString());
+    return !definition ? u"-"_s
+                       : definition->description + u'|' + definition->calls.join(u' ') + u'|' +
+                             (definition->pauses ? u"pause"_s : QString()) +
+                             (definition->leavesProgram ? u"system"_s : QString());
 }
 
 } // namespace
@@ -49,9 +48,8 @@ private Q_SLOTS:
         row("31 characters, type and version not counted", a31 + u".drw.3|a-b_C9.PRT"_s, "", "");
         row("32 characters", a31 + u"b.prt"_s, "",
             u"W#0 „"_s + a31 + u"b.prt“: Modellname länger als 31 Zeichen"_s);
-        row("each character named once", "x;%!?[]\"';.asm|Mutter(ä).v2.prt", "",
-            "W#0 „x;%!?[]\"';.asm“: Zeichen „;“, „%“, „!“, „?“, „[“, „]“, „\"“ und „'“ im "
-            "Modellnamen\nW#1 „Mutter(ä).v2.prt“: Zeichen „(“, „ä“, „)“ und „.“ im Modellnamen");
+        row("each character named once", "x;%[]\"';.asm", "",
+            "W#0 „x;%[]\"';.asm“: Zeichen „;“, „%“, „[“, „]“, „\"“ und „'“ im Modellnamen");
         row("blank, leading hyphen, every digit", "a b.drw|-a.prt|b0123456789.asm", "",
             "W#0 „a b.drw“: Zeichen „ “ im Modellnamen\nW#1 „-a.prt“: Modellname beginnt mit „-“");
         row("a dot after the type is no version", "x.drw.", "",
@@ -74,7 +72,6 @@ private Q_SLOTS:
         const QString system =
             u"W Mapkey „%1“ verlässt Pro/ENGINEER für einen Systembefehl: @SYSTEM in „s“"_s;
         row("two levels below a user mapkey", "x.prt", "a", "");
-        row("three levels below", "x.prt", "d", deep);
         row("too deep through a mapkey checked before", "x.prt", "e;%d", deep);
         row("empty items are Enters", "x.prt", "+;%a;%;%c;", "");
         // doit, and auto behind another name
@@ -84,7 +81,6 @@ private Q_SLOTS:
             u"W Mapkey „A“ ist nicht definiert, nur „a“ in anderer Groß-/Kleinschreibung ("_s +
                 QDir::toNativeSeparators(u"/work/config.pro)"_s));
         row("called", "x.prt", "n", undefined.arg(u"„missing“ (aufgerufen über n → missing)"_s));
-        row("direct cycle", "x.prt", "self", circle + u"self → self"_s);
         row("indirect cycle", "x.prt", "loop1;%loop2", circle + u"loop1 → loop2 → loop1"_s);
         row("back into the batch", "x.prt", "back", circle + u"doit → back → doit"_s);
         row("calls auto", "x.prt", "ba", circle + u"auto → doit → ba → auto"_s);
@@ -122,14 +118,12 @@ private Q_SLOTS:
             "mapkey a @MAPKEY_LABELErst;%b;\\\n! Notiz\n"
             "mapkey(continued) %c;\\\nmapkey(continued) ~ Update `x` `50%`;\n";
         row("LF, comment between", continued, "Erst|b c|");
-        row("CR LF", QByteArray(continued).replace("\n", "\r\n"), "Erst|b c|");
         row("CR", QByteArray(continued).replace('\n', '\r'), "Erst|b c|");
         row("case, blanks", "  MAPKEY a %b;\\\n\tMapkey(Continued) @manual_pausex;"_ba, "|b|pause");
         row("name as description", "mapkey a @MAPKEY_NAMEKurz;%b;\n"_ba, "Kurz|b|");
         row("label before name", "mapkey a @MAPKEY_LABELLang;@MAPKEY_NAMEKurz;\n"_ba, "Lang||");
         row("later wins, in any case", "mapkey a %b;\nmapkey a %c;\nmapkey A %d;\n"_ba, "|d|");
-        row("option ends it", "mapkey a %b;\\\nsave_display yes\nmapkey(continued) %c;\n"_ba,
-            "|b|");
+        row("option ends it", "mapkey a %b;\\\nopt 1\nmapkey(continued) %c;\n"_ba, "|b|");
         row("8-bit text", "mapkey a @MAPKEY_LABELPr\374fen;@SYSTEMdir;\r\n"_ba, "Prüfen||system");
         row("commented out", " ! mapkey a %b;\n"_ba, "-");
         row("keyword without blank", "mapkeya %b;\n"_ba, "-");
@@ -147,9 +141,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(makeTree(dir.path(), {u"home/"_s, u"work/"_s, u"odd/config.pro/"_s}));
         qputenv("HOME", QFile::encodeName(dir.filePath(u"home"_s)));
-        const auto path = [&](const QString& n) {
-            return QDir::toNativeSeparators(dir.filePath(n));
-        };
+        auto path = [&](const QString& n) { return QDir::toNativeSeparators(dir.filePath(n)); };
         const QString home = path(u"home/config.pro"_s), work = path(u"work/config.pro"_s),
                       folder = path(u"odd/config.pro"_s), missing = path(u"none/config.pro"_s);
         QVERIFY(writeBytes(home, "mapkey a @MAPKEY_LABELHeim;\nmapkey h %a;\n"));
@@ -163,15 +155,14 @@ private Q_SLOTS:
         MapkeyDefinitions definitions;
         QStringList warnings;
         for (const QString& file : files)
-            definitions.addFile(file, file == folder || file == missing, &warnings);
-        // Only a file the user named is missed out loud.
-        const QString unread = u"„%1“: nicht lesbar (%2), ihre Mapkeys bleiben ungeprüft"_s;
-        QCOMPARE(warnings, (QStringList{unread.arg(folder, u"ist ein Ordner"_s),
-                                        unread.arg(missing, u"nicht gefunden"_s)}));
+            definitions.addFile(file, file == folder, &warnings);
+        // Only a file the user named is missed out loud (tst_batchjob: a named
+        // file not found).
+        QCOMPARE(warnings.join(u'\n'),
+                 u"„"_s + folder +
+                     u"“: nicht lesbar (ist ein Ordner), ihre Mapkeys bleiben ungeprüft"_s);
         QCOMPARE(definitions.names(), (QStringList{u"a"_s, u"h"_s}));
         QCOMPARE(definitions.find(u"a")->description, u"Arbeit"_s);
-        QCOMPARE(definitions.find(u"a")->source, work);
-        QCOMPARE(definitions.findIgnoringCase(u"H")->calls, QStringList{u"a"_s});
     }
 };
 
