@@ -18,7 +18,6 @@ class TestListKeys : public QObject
 
 private Q_SLOTS:
     void init() { m_ui.open(); }
-    void cleanup() { m_ui.close(); }
 
     // Each key does what its menu button does; a key that does nothing
     // leaves the menu open. Statuses are compared by their beginnings.

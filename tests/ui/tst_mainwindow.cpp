@@ -303,7 +303,7 @@ private Q_SLOTS:
         const QString file = m_ui.settings.file();
         QVERIFY(QFile::remove(file) && QDir().mkpath(file));
         m_ui.enterMapkeys(u"rt"_s);
-        m_ui.close();
+        m_ui.window.reset(); // shutdown
         QVERIFY(QDir(file).removeRecursively());
         QCOMPARE(m_ui.messages().size(), 1);
         QVERIFY(m_ui.messages().first().contains(QDir::toNativeSeparators(file)));
