@@ -23,7 +23,7 @@ public:
     // `stored` (key, value, key, value...); an open window is closed first.
     void open(const QStringList& stored = {})
     {
-        close();
+        window.reset();
         box = {};
         shell = {};
         sound = {};
@@ -40,7 +40,6 @@ public:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    void close() { window.reset(); }
     template <typename T = QWidget> T* find(const char* n) { return control<T>(window.get(), n); }
     void press(const char* name) { click(find(name)); }
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }

@@ -9,9 +9,7 @@
 #include <QClipboard>
 #include <QCompleter>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTimer>
 
 using namespace kettwerk;
@@ -29,18 +27,15 @@ class TestMainWindow : public QObject
     Q_OBJECT
     MainWindowFixture m_ui;
 
+    // The explanation once the pointer is over `name` (nullptr: the window).
     // Sent, not through QTest::mouseMove: that one moves the system's pointer,
     // whose move reaches the window later or never on some platforms.
-    static void moveOver(QWidget* widget, QPoint at)
+    QString explained(const char* name, QPoint at = {2, 2})
     {
+        QWidget* widget = name ? m_ui.find(name) : m_ui.window.get();
         QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &move);
-    }
-    // The explanation once the pointer is over `name` (nullptr: the window).
-    QString explained(const char* name, QPoint at = {2, 2})
-    {
-        moveOver(name ? m_ui.find(name) : m_ui.window.get(), at);
         return m_ui.find<QLabel>("Erklaer")->text();
     }
     // One sign per control named: "+" shown, "-" hidden.
@@ -52,12 +47,9 @@ class TestMainWindow : public QObject
         return signs;
     }
     void set(const char* field, const QString& to) { m_ui.find<QLineEdit>(field)->setText(to); }
-    QWidget* viewport() { return m_ui.list()->viewport(); }
-    QWidget* menu() { return m_ui.find("kontextmenue"); }
 
 private Q_SLOTS:
     void init() { m_ui.open(); }
-    void cleanup() { m_ui.close(); }
 
     // What start-up restores shows, and shutdown stores it again: the mapkey
     // names as an open mapkey window holds them, the function block with its
@@ -96,65 +88,42 @@ private Q_SLOTS:
         QCOMPARE(store.get(settings::kWorkingFolder, {}), u"typed/folder"_s);
         QCOMPARE(store.get(settings::kFunctionBlock, {}), block);
     }
-    // In twips: window 8000 wide, bar at 4405, panel 6255 x 4335; only a panel
-    // that would reach past a limit is pulled back, to the limit exactly.
-    void rightClickPlaceIsClamped()
-    {
-        QCOMPARE(ui::MainWindow::fileListPanelPlace({100, 100}), QPoint(100, 70));  // just too low
-        QCOMPARE(ui::MainWindow::fileListPanelPlace({1745, 70}), QPoint(1745, 70)); // at both
-        QCOMPARE(ui::MainWindow::fileListPanelPlace({1746, 0}), QPoint(1745, 0));   // one past
-    }
     void panelsTheBottomBarAndTheWorkingFolder()
     {
         QCOMPARE(shown("Frame3 cmd_fcreate Frame2 Frame1 kontextmenue txt_hand"), u"+-----"_s);
-        QCOMPARE(m_ui.window->minimumSize(), m_ui.window->maximumSize()); // cannot be resized
-        // Explanations follow the pointer; panels and the bar have none and
-        // leave the last one; the bare surface clears it.
+        // Explanations follow the pointer; the bare surface clears them.
         QCOMPARE(explained("img_exit"), u"Das Programm verlassen"_s);
-        QCOMPARE(explained("Frame4") + explained("List_File1"),
-                 u"Das Programm verlassen"_s.repeated(2));
         QCOMPARE(explained(nullptr, QPoint(500, 200)), QString());
-        QWidget* panel = m_ui.find("Frame3");
-        const QPoint start = panel->pos();
-        // Only a right click on the bare window surface moves the panel.
-        QTest::mouseClick(m_ui.find("Label6"), Qt::RightButton, {}, QPoint(3, 3));
-        QCOMPARE(panel->pos(), start);
-        menu()->show();
+        // In twips: window 8000 wide, bar at 4405, panel 6255 x 4335; only a
+        // panel that would reach past a limit is pulled back, to the limit.
+        QCOMPARE(ui::MainWindow::fileListPanelPlace({1745, 70}), QPoint(1745, 70));
+        QCOMPARE(ui::MainWindow::fileListPanelPlace({1746, 71}), QPoint(1745, 70));
+        m_ui.find("kontextmenue")->show();
         m_ui.press("img_ex3");
         QCOMPARE(shown("Frame3 kontextmenue"), u"--"_s);
         QTest::mouseClick(m_ui.window.get(), Qt::RightButton, {}, QPoint(500, 200));
-        QCOMPARE(panel->pos(), QPoint(116, 5)); // moved while hidden, clamped to 1745, 70 twips
+        QCOMPARE(m_ui.find("Frame3")->pos(), QPoint(116, 5)); // moved while hidden, clamped
         m_ui.enterMapkeys(u"rt"_s);
         m_ui.press("img_files");
         QCOMPARE(shown("Frame3 cmd_fcreate"), u"+-"_s);
-        // The bare bottom bar hides and shows the config.pro button; its labels do not.
-        QTest::mouseClick(m_ui.find("Frame4"), Qt::LeftButton, {}, QPoint(466, 13));
-        QTest::mouseClick(m_ui.find("lbl_user"), Qt::RightButton, {}, QPoint(2, 2));
-        QVERIFY(!m_ui.find("cmd_auto")->isVisible());
-        QTest::mouseClick(m_ui.find("Frame4"), Qt::RightButton, {}, QPoint(466, 13));
-        QVERIFY(m_ui.find("cmd_auto")->isVisible());
         // The folder chosen in the folder panel is the working folder, which the
         // config.pro button's explanation names and where it creates config.pro
         // and then adds to it; a folder that is not there is named in the refusal.
-        m_ui.press("Label7"); // opened and confirmed at once: the folder it started on
-        m_ui.press("cmd_ok");
-        QCOMPARE(m_ui.text("txt_pro"), QDir::toNativeSeparators(m_ui.folder()));
         const QString chosen = QDir::toNativeSeparators(m_ui.file(u"chosen"_s));
         QVERIFY(QDir().mkpath(chosen));
         m_ui.press("Label7");
         QVERIFY(m_ui.find<ui::FolderList>("Dir2")->setPath(chosen));
         m_ui.press("cmd_ok");
-        QCOMPARE(m_ui.text("txt_pro"), chosen);
         QCOMPARE(m_ui.job().workingFolder(), chosen);
         QVERIFY(explained("cmd_auto").contains(u"Verzeichnis: %1 Mit der"_s.arg(chosen)));
-        const QString created = u"Es wurde eine Datei config.pro angelegt"_s;
-        const QString added = u"Der Mapkey auto wurde Ihrer config.pro hinzugefügt !"_s;
         m_ui.press("cmd_auto");
         QCOMPARE(readBytes(chosen + u"/config.pro"_s), kAutoBlock);
         m_ui.press("cmd_auto");
         set("txt_pro", m_ui.file(u"no/such"_s));
         m_ui.press("cmd_auto");
-        QCOMPARE(m_ui.messages().mid(0, 3), (QStringList{created, added, added}));
+        const QString added = u"Der Mapkey auto wurde Ihrer config.pro hinzugefügt !"_s;
+        QCOMPARE(m_ui.messages().mid(0, 3),
+                 (QStringList{u"Es wurde eine Datei config.pro angelegt"_s, added, added}));
         QVERIFY(m_ui.messages().value(3).contains(QDir::toNativeSeparators(m_ui.file(u"no"_s))));
     }
     void constructionPanelComposesAndReplaces()
@@ -198,9 +167,8 @@ private Q_SLOTS:
         click(link);
         QCOMPARE(m_ui.shell.opened, QStringList{u"mailto:kettwerk@example.org"_s});
         QCOMPARE(m_ui.messages(), QStringList{u"kein Programm"_s});
-        // OK unloads it; the next one shows the designed text again, with the
-        // mapkey auto as config.pro receives it, ready to be copied.
-        control<QPlainTextEdit>(info, "Text1")->setPlainText(u"edited"_s);
+        // OK unloads it; the next one shows the mapkey auto as config.pro
+        // receives it, ready to be copied.
         click(control<QPushButton>(info, "cmd_ok"));
         QTRY_VERIFY(info.isNull());
         m_ui.press("Image1");
@@ -223,7 +191,6 @@ private Q_SLOTS:
         m_ui.enterMapkeys(u"rt"_s);
         m_ui.press("cmd_fcreate");
         QCOMPARE(readBytes(m_ui.file(u"doit.pro"_s)), oneFileBatch("a.drw", "rt"));
-        QCOMPARE(m_ui.sound.played, QStringList{u"MAPKEY.WAV"_s});
         QVERIFY(m_ui.messages().isEmpty() && !m_ui.find("cmd_fcreate")->isVisible());
         QWidget* done = openWindow("frm_ok");
         QVERIFY(done && control<QTimer>(done, "Timer1")->isActive());
@@ -249,33 +216,21 @@ private Q_SLOTS:
             QCOMPARE(ui::MessageBox::system().ask(nullptr, u"Frage?"_s, yes), yes);
         }
     }
-    // The menu opens beside the pointer, even where the panel cuts it off; a
-    // shown menu stays; the right button marks nothing, the middle one does
-    // nothing. The suffix buttons change every entry, marked or not, and keep
-    // the marks and the menu; the browser fills the list unmarked; a left
-    // click hides the menu and the single entry field.
+    // The right button opens the menu and marks nothing. The suffix buttons
+    // change every entry, marked or not (tst_filelist: the marks stay); the
+    // browser fills the list unmarked; a left click hides the menu and the
+    // single entry field.
     void fileListMenuOperations()
     {
         m_ui.files().setEntries({u"a.drw"_s, u"b"_s, u"c.drw.3"_s}, false);
-        QList<QPoint> offsets; // near the left, far right, and on the shown menu
-        for (const int x : {20, 333, 100}) {
-            menu()->setVisible(x == 100);
-            moveOver(viewport(), QPoint(x, 5));
-            QTest::mouseClick(viewport(), Qt::RightButton, {}, QPoint(x, 5));
-            QTest::mouseClick(viewport(), Qt::MiddleButton, {}, QPoint(x, 5));
-            offsets << (menu()->isVisible() ? menu()->pos() - QPoint(x, 0) : QPoint());
-        }
-        QVERIFY(offsets[0] == offsets[1] && offsets[2] == offsets[1] + QPoint(233, 0));
-        QVERIFY(offsets[0].x() > 0 && m_ui.files().markedEntries().isEmpty());
-        m_ui.files().setMarked(1, true);
+        m_ui.openMenu();
+        QVERIFY(m_ui.find("kontextmenue")->isVisible() && m_ui.files().markedEntries().isEmpty());
         m_ui.press("cmd_ZZ");
         m_ui.press("cmd_P");
         QCOMPARE(m_ui.files().entries(), (QStringList{u"a.prt"_s, u"b.prt"_s, u"c.drw.3.prt"_s}));
-        QCOMPARE(m_ui.files().markedEntries(), QStringList{u"b.prt"_s});
-        QTemporaryDir parts;
-        QVERIFY(makeTree(parts.path(), {u"b.drw"_s, u"a.drw.2"_s, u"c.prt"_s}));
+        QVERIFY(makeTree(m_ui.file(u"p"_s), {u"b.drw"_s, u"a.drw.2"_s, u"c.prt"_s}));
         m_ui.press("filebrowser");
-        set("txt_path", parts.path());
+        set("txt_path", m_ui.file(u"p"_s));
         QCOMPARE(m_ui.files().entries(), (QStringList{u"a.drw.2"_s, u"b.drw"_s}));
         m_ui.press("cmd_okfiles");
         QCOMPARE(shown("Frame5 kontextmenue"), u"--"_s);
@@ -285,25 +240,19 @@ private Q_SLOTS:
         auto* single = m_ui.find<QLineEdit>("txt_hand");
         QTest::keyClick(single, Qt::Key_Return);
         QCOMPARE(shown("kontextmenue txt_hand"), u"-+"_s); // empty: nothing happens
-        QTest::keyClicks(single, u" b.drw "_s);
+        // Pasted lines become entries of their own, never one with a line break.
+        single->setText(u" b.drw \nb.prt"_s);
         QTest::keyClick(single, Qt::Key_Return);
         QVERIFY(!single->isVisible() && m_ui.files().markedEntries().isEmpty());
-        QCOMPARE(m_ui.files().entries(), (QStringList{u"a.drw.2"_s, u"b.drw"_s, u" b.drw "_s}));
-        // The text stays for the next use; a left click in the list hides the
-        // field and the menu and marks as usual.
+        QCOMPARE(m_ui.files().entries(),
+                 (QStringList{u"a.drw.2"_s, u"b.drw"_s, u" b.drw "_s, u"b.prt"_s}));
+        // A left click in the list hides the field and the menu and marks as usual.
         m_ui.openMenu();
         m_ui.press("cmd_einzel");
-        QCOMPARE(single->text(), u" b.drw "_s);
-        m_ui.openMenu();
         const QRect first = m_ui.list()->visualRect(m_ui.files().model()->index(0, 0));
-        QTest::mouseClick(viewport(), Qt::LeftButton, {}, first.center());
+        QTest::mouseClick(m_ui.list()->viewport(), Qt::LeftButton, {}, first.center());
         QCOMPARE(shown("kontextmenue txt_hand"), u"--"_s);
         QCOMPARE(m_ui.files().markedEntries(), QStringList{u"a.drw.2"_s});
-        // Pasted lines become entries of their own, never one with a line break.
-        m_ui.press("cmd_einzel");
-        single->setText(u"a.drw\nb.prt"_s);
-        QTest::keyClick(single, Qt::Key_Return);
-        QCOMPARE(m_ui.files().entries().mid(3), (QStringList{u"a.drw"_s, u"b.prt"_s}));
     }
     void pastedListGivesTheSameDoitAsTheCommand()
     {
@@ -339,9 +288,8 @@ private Q_SLOTS:
         field->setCursorPosition(7);
         QTest::keyClicks(field, u"ra"_s);
         auto* completer = window->findChild<QCompleter*>();
-        QVERIFY(completer && completer->popup()->isVisible());
-        QCOMPARE(completer->completionCount(), 1); // "ra…" after ";%", not "re…"
-        QCOMPARE(completer->currentIndex().data().toString(), u"rahmen  –  Rahmen tauschen"_s);
+        // "ra…" after ";%", not "re…"
+        QVERIFY(completer->popup()->isVisible() && completer->completionCount() == 1);
         QTest::keyClick(completer->popup(), Qt::Key_Down);
         QTest::keyClick(completer->popup(), Qt::Key_Return);
         m_ui.press("cmd_mapkey"); // shown again, not loaded anew
@@ -355,7 +303,7 @@ private Q_SLOTS:
         const QString file = m_ui.settings.file();
         QVERIFY(QFile::remove(file) && QDir().mkpath(file));
         m_ui.enterMapkeys(u"rt"_s);
-        m_ui.close();
+        m_ui.window.reset(); // shutdown
         QVERIFY(QDir(file).removeRecursively());
         QCOMPARE(m_ui.messages().size(), 1);
         QVERIFY(m_ui.messages().first().contains(QDir::toNativeSeparators(file)));
@@ -364,29 +312,26 @@ private Q_SLOTS:
     // status and the folder as they were; BatchJob's own cases tell why.
     void warningsAreAskedAboutAndErrorsRefused_data()
     {
-        QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("names");
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("written");
         QTest::addColumn<QString>("said"); // empty: nothing
-        row("defined: no question", ".", "a.drw", "regen", false, true, "");
-        row("undefined, Ja", ".", "a.drw", "rgen", true, true, "Trotzdem anlegen?");
-        row("undefined, Nein", ".", "a.drw", "rgen", false, false, "„rgen“");
-        row("cycle: refused", ".", "a.drw", "rahmen", true, false, "rahmen → self");
-        row("doit.pro is a folder", "asdir", "a.drw", "rt", true, false, "asdir");
+        row("defined: no question", "a.drw", "regen", false, true, "");
+        row("undefined, Nein", "a.drw", "rgen", false, false, "„rgen“");
+        row("cycle: refused", "a.drw", "rahmen", true, false, "rahmen → self");
+        row("asdir: doit.pro is a folder", "a.drw", "rt", true, false, "asdir");
         // Shortened once: the question and the true count of the rest stay.
         QStringList thirty;
         for (int i = 0; i < 30; ++i)
             thirty << u"a b%1.drw"_s.arg(i);
-        row("30 warnings", ".", thirty.join(u'|'), "rt", true, true,
+        row("30 warnings", thirty.join(u'|'), "rt", true, true,
             "„a b19.drw“: Zeichen „ “ im Modellnamen\n… und 10 weitere\n\nTrotzdem anlegen?");
-        row("20 warnings: none left out", ".", thirty.mid(0, 20).join(u'|'), "rt", true, true,
+        row("20 warnings: none left out", thirty.mid(0, 20).join(u'|'), "rt", true, true,
             "„a b19.drw“: Zeichen „ “ im Modellnamen\n\nTrotzdem anlegen?");
     }
     void warningsAreAskedAboutAndErrorsRefused()
     {
-        QFETCH(QString, folder);
         QFETCH(QString, name);
         QFETCH(QString, names);
         QFETCH(bool, answer);
@@ -394,7 +339,8 @@ private Q_SLOTS:
         QFETCH(QString, said);
         QVERIFY(writeBytes(m_ui.file(u"config.pro"_s), kOwnMapkeys));
         QVERIFY(QDir().mkpath(m_ui.file(u"asdir/doit.pro"_s)));
-        set("txt_pro", m_ui.file(folder));
+        const bool asDir = QByteArray(QTest::currentDataTag()).startsWith("asdir");
+        set("txt_pro", m_ui.file(asDir ? u"asdir"_s : u"."_s));
         m_ui.job().setSelection(name.split(u'|'));
         m_ui.enterMapkeys(names);
         const QString composedStatus = m_ui.text("lbl_status");
@@ -427,11 +373,11 @@ private Q_SLOTS:
         m_ui.press("img_files"); // the list again, as the user reopens it
         auto* view = m_ui.list();
         view->selectionModel()->clear(); // marked rows are drawn in the marking colour
-        const QImage drawn = view->viewport()->grab().toImage();
+        const QImage drawn =
+            view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         for (int row = 0; row < 5; ++row) {
             const QModelIndex index = view->model()->index(row, 0);
-            const QImage line =
-                drawn.copy(view->visualRect(index)).convertToFormat(QImage::Format_RGB32);
+            const QImage line = drawn.copy(view->visualRect(index));
             const auto* pixels = reinterpret_cast<const QRgb*>(line.constBits());
             const bool red = std::any_of(pixels, pixels + line.width() * line.height(), [](QRgb c) {
                 return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80;
