@@ -181,21 +181,6 @@ private Q_SLOTS:
         QCOMPARE(job.mapkeyNames(), u"ds"_s);
         QCOMPARE(job.functionBlock(), templates::storedFunctionBlock());
     }
-    void settingsThatCannotBeStoredAreReported()
-    {
-        // A folder where the settings file belongs stops every user, root too.
-        const QString file = m_settings.file();
-        QFile::remove(file);
-        QVERIFY(QDir().mkpath(file));
-        BatchJob job;
-        platform::SettingsStore store;
-        const Result<> result = job.store(store);
-        QVERIFY(!result.ok());
-        QVERIFY2(result.error().contains(QDir::toNativeSeparators(file)),
-                 qPrintable(result.error()));
-        QVERIFY(!job.storeMapkeyNames(store).ok());
-        QVERIFY(QDir(file).removeRecursively());
-    }
     // Only the separator at the very end counts and nothing is trimmed.
     void pathsFollowTheWorkingFolder()
     {
@@ -477,7 +462,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QString>("first"); // replaceFirst
         QTest::addColumn<QString>("all");   // replaceAll
-        row("at the start, twice", "abcabc", "ab", "X", "Xcabc", "XcXc");
         row("at the very end", "xyzab", "ab", "Q", "xyzQ", "xyzQ");
         row("case-sensitive", "ABAB", "ab", "rt", "ABAB", "ABAB");
         row("shrinks to empty", "ababab", "ab", "", "abab", "");
@@ -529,8 +513,6 @@ private Q_SLOTS:
             "Die Datei „<dir>/none.txt“ konnte nicht gelesen werden.\nGrund: ");
         row("folder missing", "--list - --out <dir>/no/such", "a.drw\n"_ba, 2, ""_ba,
             u"Die Datei „<dir>/no/such/doit.pro"_s + notWritten);
-        row("config.pro not written", "--install-auto --out <dir>/no/such", ""_ba, 2, ""_ba,
-            u"Die Datei „<dir>/no/such/config.pro"_s + notWritten);
         row("unencodable name", "--list - --out <dir>", "Łódź.drw\n"_ba, 2, ""_ba,
             u"Die Datei „<dir>/doit.pro“ wurde nicht geschrieben.\n"_s + unencodable);
         row("unencodable, printed", "--list - --print", "Łódź.drw\n"_ba, 2, ""_ba,
