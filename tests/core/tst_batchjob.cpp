@@ -7,21 +7,16 @@
 #include "core/TextReplace.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
-#include "support/BatchRunner.h"
-#include "support/ExpectedBatch.h"
-#include "support/Files.h"
+#include "support/BatchFixture.h"
 #include "support/Rows.h"
-#include "support/TestEnvironment.h"
 
 #include <QBuffer>
 #include <QDirIterator>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
-#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -107,16 +102,9 @@ enum Fault {
 } // namespace
 
 // The batch job behind both front ends, and kettwerk-batch run as a script would.
-class TestBatchJob : public QObject
+class TestBatchJob : public QObject, BatchFixture
 {
     Q_OBJECT
-    TestSettings m_settings;
-    QTemporaryDir m_home;
-
-    std::optional<QTemporaryDir> m_work; // fresh for every test
-    BatchRunner m_batch;                 // kettwerk-batch with this test's settings and home
-
-    QString file(const QString& name) const { return m_work->filePath(name); }
 
     // Writes doit.pro with the custom sequence for `name` into `folder`.
     static Result<> write(const QString& folder, const QString& name)
@@ -128,19 +116,8 @@ class TestBatchJob : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // The user's own config.pro defines the mapkeys the tests name.
-        qputenv("HOME", QFile::encodeName(m_home.path()));
-        QVERIFY(writeBytes(m_home.filePath(u"config.pro"_s), kDefinedMapkeys));
-    }
-    void init()
-    {
-        m_settings.clear();
-        m_work.emplace();
-        m_batch.environment = QProcessEnvironment::systemEnvironment(); // this home, settings
-        m_batch.environment.insert(u"XDG_CONFIG_HOME"_s, m_settings.folder());
-    }
+    void initTestCase() { QVERIFY(setUpHome()); }
+    void init() { startAfresh(); }
 
     void workingFolderAtStart_data()
     {

@@ -1,16 +1,10 @@
 #include "core/RunLog.h"
-#include "support/BatchRunner.h"
-#include "support/ExpectedBatch.h"
-#include "support/Files.h"
+#include "support/BatchFixture.h"
 #include "support/Player.h"
 #include "support/Rows.h"
-#include "support/TestEnvironment.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <optional>
 
 using namespace kettwerk;
 using namespace Qt::StringLiterals;
@@ -31,15 +25,9 @@ enum Setup { NoLog, ForeignLog, NotStarted, Finished, WrittenAgain, EarlierLogBa
 
 // Runs written with a progress log, played as Pro/ENGINEER would, looked at
 // and taken up again through kettwerk-batch.
-class TestRuns : public QObject
+class TestRuns : public QObject, BatchFixture
 {
     Q_OBJECT
-    TestSettings m_settings;
-    QTemporaryDir m_home;
-    std::optional<QTemporaryDir> m_work;
-    BatchRunner m_batch;
-
-    QString file(const QString& name) const { return m_work->filePath(name); }
     int batch(const QStringList& arguments, const QByteArray& list = {})
     {
         return m_batch.run(arguments + QStringList{u"--out"_s, m_work->path()}, list);
@@ -52,18 +40,8 @@ class TestRuns : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("HOME", QFile::encodeName(m_home.path()));
-        QVERIFY(writeBytes(m_home.filePath(u"config.pro"_s), kDefinedMapkeys));
-    }
-    void init()
-    {
-        m_settings.clear();
-        m_work.emplace();
-        m_batch.environment = QProcessEnvironment::systemEnvironment();
-        m_batch.environment.insert(u"XDG_CONFIG_HOME"_s, m_settings.folder());
-    }
+    void initTestCase() { QVERIFY(setUpHome()); }
+    void init() { startAfresh(); }
 
     // The lines a batch gains, byte for byte, and the log written beside it.
     void markersStandAroundEachFile()
