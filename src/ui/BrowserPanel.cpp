@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace kettwerk::ui {
 
@@ -145,7 +146,13 @@ void BrowserPanel::onPathEdited()
     if (!platform::isExistingFolder(path))
         return;
     m_files.setFolder(path);
-    m_folderList->setPath(path);
+    {
+        // The folder list follows, but the field keeps what is being typed:
+        // written back as a full path, a drive-relative "C:" would become the
+        // drive's current folder under the user's fingers.
+        const QSignalBlocker quiet(m_folderList);
+        m_folderList->setPath(path);
+    }
     m_files.setPattern(m_filterBox->currentText());
     copyFilesToList();
 }

@@ -194,6 +194,14 @@ private Q_SLOTS:
         QTest::keyClicks(pathField(), QDir::toNativeSeparators(at(u"sub1/deep/d.drw"_s)));
         QCOMPARE(folders()->path(), at(u"sub1/deep"_s));
         QCOMPARE(listed(), QStringList{u"d.drw"_s});
+        // The field keeps what is typed, a path relative to the current folder too.
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(m_root.path());
+        pathField()->clear();
+        QTest::keyClicks(pathField(), u"sub1/deep"_s);
+        QDir::setCurrent(current);
+        QCOMPARE(pathField()->text(), u"sub1/deep"_s);
+        QCOMPARE(folders()->path(), at(u"sub1/deep"_s));
     }
     void drivesNotReadyOrRestored()
     {
